@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class CAuctionSite;
+
+// The fees a payment service takes on a payment received. Outside the US the flat fee and the
+// eCheck maximum are US-dollar amounts converted at a rate: the typed one, or the site's
+// built-in rate when the typed text is empty or not a number. Each computation leaves that rate
+// stored in the schedule for the current site.
+class CPaymentService
+{
+public:
+    // The window's shared schedule; without one every fee is 0.
+    void setSite(CAuctionSite *site) { m_site = site; }
+
+    // Plain decimal text of the PayPal fee; the window rounds it to cents.
+    QString PayPalFee(QStringView AmountText, bool Merchant, bool CreditCard, QStringView RateText,
+                      bool International) const;
+    // Plain decimal text of the Billpoint fee, or "N/A" above the site's maximum.
+    QString BillpointFee(QStringView AmountText, bool ReducedRate, bool CreditCard, bool International,
+                         QStringView RateText) const;
+
+private:
+    float PaymentConversionRate(QStringView RateText) const;
+    CAuctionSite &site() const;
+
+    CAuctionSite *m_site = nullptr;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "MoneyValue.h"
+
+#include <QString>
+#include <QStringView>
+
+// Number texts and the readings of entry texts, in the user's number format (the default
+// QLocale: its decimal point, thousands separator and currency symbol).
+//
+// Field texts carry every amount of the program, so these few functions are the only place
+// where text becomes a number or a number becomes text.
+
+// Plain decimal text: the digits a number shows at its precision (7 significant digits for a
+// single, 15 for a double, exact for money), no trailing zeros, no exponent.
+QString PlainText(float value);
+QString PlainText(double value);
+QString PlainText(MoneyValue value);
+
+// "0.00" money text: the value's plain decimal digits rounded half away from zero to two
+// decimals (1.3125 → 1.31, 0.125 → 0.13). Never rounds the binary value directly.
+QString MoneyText(float value);
+QString MoneyText(double value);
+QString MoneyText(MoneyValue value);
+
+// The numeric test: the whole text reads as a number (surrounding blanks, one sign, a leading
+// currency sign such as "$", digits with correctly placed thousands separators and at most one
+// decimal point, an exponent). "", "." and texts out of the double range are not numbers.
+bool IsNumericText(QStringView text);
+
+// The leading-number reading: the value of the longest leading part of the text that is a
+// plain number (blanks, sign, digits, decimal point, exponent; no currency sign), 0 if none.
+// "12abc" reads 12, "$0.01" reads 0.
+double LeadingNumber(QStringView text);
+
+// The money conversion: the numeric test's reading as an exact money value (four decimals,
+// halves to even). A text that is not a number, the empty text included, is 0.
+MoneyValue MoneyFromText(QStringView text);
+
+// A number text read at single or double precision; not a number (or empty) reads as 0 and
+// amounts beyond the type's range saturate at its largest value.
+float SingleFromText(QStringView text);
+double DoubleFromText(QStringView text);
+
+// Whole numbers as counts are read: rounded half to even, clamped to the type's range.
+qint16 WholeNumber16FromText(QStringView text);
+qint32 WholeNumber32FromText(QStringView text);
+
+// A single taking part in double-precision arithmetic enters at its decimal value (the digits
+// its plain text shows), so that its binary error never decides a cent: 0.525f widens to 0.525.
+double WidenSingle(float value);
+
+// The user's decimal point as typed into a field ("." or ",").
+QChar DecimalPoint();

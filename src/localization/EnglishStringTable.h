@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The program's own English string table (355 ids): the text of an id, or a null string when
+// the table has no such id.
+QString EnglishString(qint32 id);
+QList<qint32> EnglishStringIds();

@@ -1,0 +1,99 @@
+#include "Localization.h"
+
+#include "EnglishStringTable.h"
+#include "LanguageResources.h"
+#include "NumberText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+Q_LOGGING_CATEGORY(lcLocalization, "calvextra.localization", QtWarningMsg)
+
+namespace {
+
+clsResources *loadedResources = nullptr;
+
+void showErrorMessage(const QString &description)
+{
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), description, QMessageBox::Ok);
+    else
+        qWarning().noquote() << description;
+}
+
+LocalizationErrorHandler &errorHandler()
+{
+    static LocalizationErrorHandler handler = showErrorMessage;
+    return handler;
+}
+
+// The English entry of an id; an id that the table lacks shows the text in front of its tag.
+QString ownEntry(qint32 id, const QString &taggedText)
+{
+    const QString english = EnglishString(id);
+    return english.isNull() ? taggedText.left(taggedText.size() - 6) : english;
+}
+
+} // namespace
+
+void DebugLog(const QString &Text)
+{
+    qCDebug(lcLocalization).noquote() << Text;
+}
+
+void LogLocalization(const QString &Text)
+{
+    DebugLog(QStringLiteral("Localization:  ") + Text);
+}
+
+clsResources *LanguageResources()
+{
+    return loadedResources;
+}
+
+void setLanguageResources(clsResources *resources)
+{
+    loadedResources = resources;
+}
+
+void setLocalizationErrorHandler(LocalizationErrorHandler handler)
+{
+    errorHandler() = handler ? std::move(handler) : LocalizationErrorHandler(showErrorMessage);
+}
+
+QString GetLocalizedString(const QString &TaggedText)
+{
+    if (TaggedText.size() < 5) {
+        DebugLog(QStringLiteral("Send an empty string...by mistake"));
+        return QString();
+    }
+    // The four characters in front of the last one: the digits of "<dddd>".
+    const QStringView tag = QStringView(TaggedText).mid(TaggedText.size() - 5, 4);
+    if (!IsNumericText(tag)) {
+        LogLocalization(QStringLiteral("Missing tag for ") + TaggedText);
+        return TaggedText;
+    }
+    qint32 id = WholeNumber32FromText(tag);
+
+    if (clsResources *resources = LanguageResources()) {
+        try {
+            const QString text = resources->GetResourceString(id);
+            if (!text.isEmpty())
+                return text;
+        } catch (const ResourceError &error) {
+            if (error.Number != ResourceError::ResourceNotFound) {
+                errorHandler()(error.Description);
+                return QString();
+            }
+        } catch (const std::exception &error) {
+            errorHandler()(QString::fromLocal8Bit(error.what()));
+            return QString();
+        } catch (...) {
+            errorHandler()(QStringLiteral("The language library failed to answer."));
+            return QString();
+        }
+    }
+    return ownEntry(id, TaggedText);
+}
