@@ -17,6 +17,10 @@ public:
     static DecimalDigits fromSingle(float value);
     static DecimalDigits fromDouble(double value);
     static DecimalDigits fromTenThousandths(qint64 count);
+    // The double nearest to the digits a single shows.
+    static double widenSingle(float value);
+    // ±digits × 10^exponent.
+    static DecimalDigits fromScaledInteger(bool negative, quint64 digits, int exponent);
 
     // Appends one digit; the scanner feeds digits left to right.
     void appendDigit(char digit);
@@ -40,7 +44,8 @@ public:
     qint64 toTenThousandths() const;
 
 private:
-    int writeScientific(char *buffer) const;  // "d…de±x" for from_chars; returns its length
+    int writeScientific(char *buffer) const;
+    quint64 digitsAsInteger() const;  // the digits as a whole number; at most 19 of them  // "d…de±x" for from_chars; returns its length
 
     std::array<char, Capacity + 1> m_digits{};  // ASCII digits, no leading zeros
     int m_count = 0;

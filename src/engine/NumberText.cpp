@@ -298,7 +298,7 @@ qint32 WholeNumber32FromText(QStringView text)
 
 double WidenSingle(float value)
 {
-    return DecimalDigits::fromSingle(value).toDouble();
+    return DecimalDigits::widenSingle(value);
 }
 
 QChar DecimalPoint()

@@ -1,0 +1,98 @@
+// Whole calculations of the fee engine, from entry texts to the texts the result fields show.
+// Run: build/bin/bench_engine --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+#include "FeeEngine.h"
+
+#include <QLocale>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A single-item listing as the tab computes it: insertion fee, the reserve fee of an unsold
+// reserve auction, the final value fee and five extra features, each summed into the total.
+void SingleItemCalculation(benchmark::State &state)
+{
+    CAuctionSite site;
+    site.setSite(CAuctionSite::UnitedStates);
+    CRegularAuction auction;
+    auction.setSite(&site);
+
+    ListingOptions options;
+    options.StartingPriceText = QStringLiteral("150");
+    options.ClosingPriceText = QStringLiteral("275.50");
+    options.FeaturedPlus = options.Gallery = options.Bold = options.Highlight = options.Subtitle = true;
+
+    for (auto _ : state) {
+        const QString insertion = auction.InsertionFee(options.StartingPriceText, false, false, false, false, false, 0);
+        const float reserve = SingleFromText(auction.ReserveFee(options.StartingPriceText, false, false));
+        const QString listing = MoneyText(SingleFromText(insertion) + reserve);
+        const QString fvf = auction.FVF(options.ClosingPriceText, false, false, false, false);
+        const QString extras = auction.ExtraFeaturesFee(options);
+        const QString total = MoneyText(SingleFromText(listing) + SingleFromText(fvf) + SingleFromText(extras));
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(SingleItemCalculation);
+
+// A multiple-item lot: insertion fee of the lot, extras, final value fee of the items sold,
+// the total as money and the fee per item sold.
+void MultipleItemCalculation(benchmark::State &state)
+{
+    CAuctionSite site;
+    site.setSite(CAuctionSite::UnitedStates);
+    CDutchAuction auction;
+    auction.setSite(&site);
+
+    ListingOptions options;
+    options.Gallery = options.Bold = options.HomePageFeatured = true;
+    const QString openingText = QStringLiteral("2.50");
+    const QString offeredText = QStringLiteral("10");
+    const QString soldText = QStringLiteral("7");
+    const QString finalText = QStringLiteral("3.10");
+
+    for (auto _ : state) {
+        const MoneyValue opening = MoneyFromText(openingText);
+        const qint16 offered = WholeNumber16FromText(offeredText);
+        MoneyValue fees = MoneyFromText(auction.InsertionFee(PlainText(opening), offered, false));
+        const float extras = auction.ExtraFeaturesTotal(options, offered);
+        const QString extrasText = MoneyText(extras);
+        fees += MoneyValue::fromSingle(extras);
+        fees += MoneyValue::fromSingle(SingleFromText(auction.FVF(finalText, soldText)));
+        const QString total = MoneyText(fees);
+        const QString perItem = MoneyText(fees.toDouble() / WholeNumber16FromText(soldText));
+        benchmark::DoNotOptimize(extrasText);
+        benchmark::DoNotOptimize(total);
+        benchmark::DoNotOptimize(perItem);
+    }
+}
+BENCHMARK(MultipleItemCalculation);
+
+// A PayPal fee on the UK site with the built-in rate, rounded to cents as the tab shows it.
+void PayPalCalculation(benchmark::State &state)
+{
+    CAuctionSite site;
+    site.setSite(CAuctionSite::UnitedKingdom);
+    CPaymentService payment;
+    payment.setSite(&site);
+    const QString amount = QStringLiteral("100");
+
+    for (auto _ : state) {
+        const QString fee = MoneyText(DoubleFromText(payment.PayPalFee(amount, false, true, QString(), true)));
+        const QString shownAmount = MoneyText(MoneyFromText(amount));
+        benchmark::DoNotOptimize(fee);
+        benchmark::DoNotOptimize(shownAmount);
+    }
+}
+BENCHMARK(PayPalCalculation);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
