@@ -43,10 +43,10 @@ constexpr PerSite FVFRate3{0, 0.015f, 0.0175f, 0.015f, 0.02f};
 
 constexpr PerSite DefaultRate{0, 0, 0.5305f, 1.317f, 0.7854f};
 
-// Billpoint's UK eCheck rate. The schedule this was taken from says 0.25, which as a fraction
-// is 25 % of the payment: no payment service ever charged that. Read as a decimal point that
-// slipped one place, 2.5 % keeps eCheck cheaper than the UK card rates (2.8 % and 3.8 %) as it
-// is on every other site.
+// Billpoint's UK eCheck rate. The published figure reads 0.25, which as a fraction is 25 % of
+// the payment: no payment service ever charged that. Read as a decimal point that slipped one
+// place, 2.5 % keeps eCheck cheaper than the UK card rates (2.8 % and 3.8 %), as it is on every
+// other site.
 constexpr float BillpointUkEcheckRate = 0.025f;
 
 // x × factor, formed in double from the decimal value of x and stored as a single.

@@ -19,7 +19,7 @@ class CDutchAuction
 public:
     static constexpr qint32 MaxItemCount = 32767;
 
-    // The window's shared schedule; without one every fee is 0.
+    // The window's shared schedule; without one the fees are those of site code 0.
     void setSite(const CAuctionSite *site) { m_site = site; }
 
     // Plain decimal text: the insertion fee for the lot's value (opening price × items), doubled

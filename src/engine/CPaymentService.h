@@ -12,7 +12,7 @@ class CAuctionSite;
 class CPaymentService
 {
 public:
-    // The window's shared schedule; without one every fee is 0.
+    // The window's shared schedule; without one the fees are those of site code 0.
     void setSite(CAuctionSite *site) { m_site = site; }
 
     // Plain decimal text of the PayPal fee; the window rounds it to cents.

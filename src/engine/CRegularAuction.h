@@ -12,7 +12,7 @@ class CAuctionSite;
 class CRegularAuction
 {
 public:
-    // The window's shared schedule; without one every fee is 0.
+    // The window's shared schedule; without one the fees are those of site code 0.
     void setSite(const CAuctionSite *site) { m_site = site; }
 
     // "0.00" text. Real estate and vehicles pay their own flat insertion fees.

@@ -2,11 +2,11 @@
 
 #include "EnglishStringTable.h"
 #include "LanguageResources.h"
-#include "NumberText.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <exception>
 
 Q_LOGGING_CATEGORY(lcLocalization, "calvextra.localization", QtWarningMsg)
@@ -71,11 +71,13 @@ QString GetLocalizedString(const QString &TaggedText)
     }
     // The four characters in front of the last one: the digits of "<dddd>".
     const QStringView tag = QStringView(TaggedText).mid(TaggedText.size() - 5, 4);
-    if (!IsNumericText(tag)) {
+    const bool fourDigits = std::all_of(tag.begin(), tag.end(),
+                                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (!fourDigits) {
         LogLocalization(QStringLiteral("Missing tag for ") + TaggedText);
         return TaggedText;
     }
-    qint32 id = WholeNumber32FromText(tag);
+    qint32 id = tag.toInt();
 
     if (clsResources *resources = LanguageResources()) {
         try {
