@@ -234,6 +234,14 @@ QString MoneyText(MoneyValue value)
     return roundedMoneyText(DecimalDigits::fromTenThousandths(value.tenThousandths()));
 }
 
+QString ReformatAsMoney(QStringView text)
+{
+    DecimalDigits digits;
+    if (!readNumericText(text, digits))
+        return text.toString();
+    return roundedMoneyText(digits);
+}
+
 bool IsNumericText(QStringView text)
 {
     DecimalDigits digits;

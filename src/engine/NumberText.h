@@ -23,6 +23,10 @@ QString MoneyText(float value);
 QString MoneyText(double value);
 QString MoneyText(MoneyValue value);
 
+// A field text rewritten with the "0.00" pattern: a number shows its own digits rounded to two
+// decimals ("$0.01" → "0.01", "2.675" → "2.68"); a text that is not a number stays as it is.
+QString ReformatAsMoney(QStringView text);
+
 // The numeric test: the whole text reads as a number (surrounding blanks, one sign, a leading
 // currency sign such as "$", digits with correctly placed thousands separators and at most one
 // decimal point, an exponent). "", "." and texts out of the double range are not numbers.

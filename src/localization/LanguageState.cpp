@@ -1,0 +1,7 @@
+#include "LanguageState.h"
+
+LanguageInfo &CurrentLanguage()
+{
+    static LanguageInfo current;
+    return current;
+}

@@ -1,0 +1,6 @@
+#include "Start.h"
+
+int main(int argc, char **argv)
+{
+    return Main(argc, argv);
+}

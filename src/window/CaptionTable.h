@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+class QObject;
+class QTabWidget;
+
+// The design-time texts of the window's controls, kept as tagged strings ("Add to Notepad<0249>")
+// so that every change of language translates from the tags again.
+class CaptionTable
+{
+public:
+    enum class Property { Text, ToolTip, TabText };
+
+    // Gives the control its design-time text and keeps it.
+    void setText(QObject *control, const QString &taggedText);
+    void setToolTip(QObject *control, const QString &taggedText);
+    void setTabText(QTabWidget *tabs, int index, const QString &taggedText);
+
+    // Sets every kept text through the tagged-string lookup, in the order they were kept.
+    void apply() const;
+
+    struct Entry
+    {
+        QPointer<QObject> control;
+        Property property;
+        int index;  // the tab of a TabText entry
+        QString taggedText;
+    };
+    const QList<Entry> &entries() const { return m_entries; }
+
+private:
+    static void write(const Entry &entry, const QString &text);
+
+    QList<Entry> m_entries;
+};

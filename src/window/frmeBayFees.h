@@ -1,0 +1,255 @@
+#pragma once
+
+#include "CAuctionSite.h"
+#include "CDutchAuction.h"
+#include "CPaymentService.h"
+#include "CRegularAuction.h"
+#include "ListingOptions.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class CaptionTable;
+class ConnectorLine;
+class EntryFieldEvents;
+class LinkLabel;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QUrl;
+
+// The calculator window: four tabs (single item, multiple items, payment services, shipping),
+// the notepad band below them and the menu bar. Every change of an input recalculates its tab at
+// once; choosing a site switches schedule, currency, captions and available options everywhere.
+//
+// A change the program makes to a tick, an option, a list index or a text runs the same handler
+// as the user's change, and only when the value really changes: handlers hang on Qt's
+// toggled / currentIndexChanged / textChanged signals, which fire exactly then. Several
+// operations rely on that cascade (Clear All recalculating per unticked box, real estate
+// unticking eBay Motors).
+class frmeBayFees : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmeBayFees(QWidget *parent = nullptr);
+    ~frmeBayFees() override;
+
+    // The site schedule the three calculators share.
+    const CAuctionSite &Site() const { return m_oSite; }
+
+    // Single-item tab.
+    bool IsValidRegular() const;
+    bool ItemSold() const;
+    void UpdateListingFees();
+    void CalculateRegularFees();
+    void DidNotMeetReserve();
+    void ExtraFeatures();
+
+    // Multiple-item tab.
+    void FillDutchFinalPrice();
+    void ValidateDutchTextEntries();
+    void CalcTotalDutchSales();
+    void DutchCalculate();
+    void DutchInsertionFee();
+    void DutchExtraFeatures();
+    void DutchCommission();
+
+    // Payment tab.
+    void CalculatePaymentFees();
+    void CalculatePayPalFee();
+
+    // Window-wide.
+    void SelectSite(qint32 site);
+    void RefreshOptionStates();
+    void ApplyLocalizedCaptions();
+
+    bool NotepadVisible() const { return m_notepadVisible; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class EntryFieldEvents;
+
+    // Building the window (frmeBayFees_layout*.cpp).
+    void buildMenus();
+    void buildSingleItemTab(QWidget *page);
+    void buildMultipleItemTab(QWidget *page);
+    void buildPaymentTab(QWidget *page);
+    void buildShippingTab(QWidget *page);
+    void buildNotepad(QWidget *client);
+    void applyFonts();
+    void connectSingleItemTab();
+    void connectMultipleItemTab();
+    void connectPaymentAndShippingTabs();
+    void connectMenus();
+
+    // Site and lists.
+    void UpdateCurrencyLabels();
+    void FillListingTypes();
+    void FillRealEstateTypes();
+    void FillPictureLists();
+    void SaveConversionRate();
+    void HighlightShippingCountry();
+    void SSTab1_Click(int tab);
+
+    // Single-item tab (frmeBayFees_singleitem.cpp).
+    ListingOptions RegularListingOptions() const;
+    void ClearRegularResults();
+    void RegularInsertionFee();
+    void RegularFinalValueFee();
+    void UpdateStartingPriceCaption();
+    void SetRealEstateAvailable(bool available);
+    void EnableVehicleOptions();
+    void DisableVehicleOptions();
+    void EnableRealEstateOptions();
+    void DisableRealEstateOptions();
+    void chkGallery_Click();
+    void chkDidNotSell_Click();
+    void chkMotors_Click();
+    void chkVehicle_Click();
+    void chkRealEstate_Click();
+    void cboSingleItemType_Click();
+    void cmdClearAll_Click();
+
+    // Multiple-item tab (frmeBayFees_multipleitems.cpp).
+    ListingOptions DutchListingOptions() const;
+    bool DutchEntriesComplete() const;
+    void UpdateDutchPriceCaption();
+    void chkDutchGallery_Click();
+    void chkEBayMotorsDutch_Click();
+    void cmdDutchClearAll_Click();
+
+    // Payment and shipping tabs (frmeBayFees_payment.cpp).
+    void cmdClearPaymentFees_Click();
+    void lblCheckRates_Click();
+    void lblTreuhandservice_Click();
+    void lblPostal_Click(int index);
+    void OpenURL(const QUrl &address);
+
+    // Notepad band.
+    void cmdNotepad_Click();
+    void RefreshNotepadBand();
+
+    // Entry fields (frmeBayFees_entryfields.cpp): key filters, change checks, focus.
+    void installEntryFields();
+    bool isMoneyField(const QLineEdit *field) const;
+    int entryFieldKeyPress(QLineEdit *field, int keyCode);
+    void entryFieldChanged(QLineEdit *field);
+    void entryFieldGotFocus(QLineEdit *field);
+    void entryFieldLostFocus(QLineEdit *field);
+    void setTextIfDifferent(QLineEdit *field, const QString &text);
+    void pressDefaultButton();
+
+    CAuctionSite m_oSite;
+    CRegularAuction m_oRegularAuction;
+    CDutchAuction m_oDutchAuction;
+    CPaymentService m_oPaymentService;
+    bool m_motors = false;
+    bool m_vehicle = false;
+    bool m_notepadVisible = false;
+    QPushButton *m_defaultButton = nullptr;
+    CaptionTable *m_captions = nullptr;
+    EntryFieldEvents *m_entryFieldEvents = nullptr;
+
+public:
+    // The controls, by the names they carry as objectName.
+    QTabWidget *SSTab1 = nullptr;
+
+    // Menus.
+    QMenu *mnuFile = nullptr, *mnuOptions = nullptr, *mnuOptionsSite = nullptr, *menuLang = nullptr,
+          *mnuHelp = nullptr, *mnuHelpSources = nullptr;
+    QAction *mnuFileNewWindow = nullptr, *mnuFilePrint = nullptr, *mnuFileExit = nullptr;
+    QAction *mnuOptionsSaveSettings = nullptr, *mnuOptionsOnTop = nullptr;
+    QAction *mnuOptionsSiteEbay = nullptr, *mnuOptionsSiteUK = nullptr, *mnuOptionsSiteCanada = nullptr,
+            *mnuOptionsSiteGermany = nullptr;
+    std::array<QAction *, 11> mnuLang{};
+    QAction *mnuHelpContents = nullptr, *mnuHelpAbout = nullptr, *mnuHelpHomepage = nullptr,
+            *mnuHelpUpdate = nullptr, *mnuHelpFeedback = nullptr, *mnuHelpSubscribe = nullptr;
+    QAction *mnuHelpSourcesEbay = nullptr, *mnuHelpSourcesEbayMotors = nullptr, *mnuHelpSourcesEbayCanada = nullptr,
+            *mnuHelpSourcesEbayUK = nullptr, *mnuHelpSourcesEbayGermany = nullptr,
+            *mnuHelpSourcesEbayPictures = nullptr, *mnuHelpSourcesEbayUKPictures = nullptr,
+            *mnuHelpSourcesEbayCanadaPictures = nullptr, *mnuHelpSourcesEbayGermanyPictures = nullptr,
+            *mnuHelpSourcesPayPalUS = nullptr, *mnuHelpPayPalInternational = nullptr,
+            *mnuHelpBillpointUS = nullptr, *mnuHelpBillpointUK = nullptr;
+
+    // Single-item tab.
+    QLabel *lblStartingPrice = nullptr, *lblPrice = nullptr, *lblInsertionFee = nullptr, *lblExtraFeatures = nullptr,
+           *lblFVF = nullptr, *lblFees = nullptr;
+    QLineEdit *txtStartingPrice = nullptr, *txtPrice = nullptr, *txtInsertionFee = nullptr, *txtExtras = nullptr,
+              *txtFVF = nullptr, *txtFees = nullptr;
+    QCheckBox *chkDidNotSell = nullptr;
+    QPushButton *cmdCalculate = nullptr, *cmdClearAll = nullptr, *cmdAddRegularToNotes = nullptr;
+    QGroupBox *frmReserve = nullptr;
+    QFrame *fraAuctionType = nullptr, *fraRealEstate = nullptr;
+    QComboBox *cboSingleItemType = nullptr, *cboIsReserve = nullptr, *cboRealEstateType = nullptr;
+    QCheckBox *chkMotors = nullptr, *chkVehicle = nullptr, *chkRealEstate = nullptr;
+    QRadioButton *optMotorcycle = nullptr, *optOtherVehicle = nullptr, *optOtherRealEstate = nullptr,
+                 *optTimeshare = nullptr;
+    ConnectorLine *linVerticalLineToVehicle = nullptr, *linHorizontalLineToVehicle = nullptr,
+                  *linVerticalLineToVehicleType = nullptr, *linHorizontalLineToMotorcycle = nullptr,
+                  *linHorizontalLineToOtherVehicle = nullptr;
+    QGroupBox *frmFeatures = nullptr;
+    QCheckBox *chkSubTitleSingleItem = nullptr, *chkListingDesigner = nullptr, *chkScheduled = nullptr,
+              *chkSlideshow = nullptr, *chkSupersizePhotos = nullptr, *chkExtraPhotos = nullptr, *chkBIN = nullptr,
+              *chkTenDayAuction = nullptr, *chkTwoCategories = nullptr, *chkFeaturedCategory = nullptr,
+              *chkFeatured = nullptr, *chkGallery = nullptr, *chkGalleryFeatured = nullptr,
+              *chkHighlighted = nullptr, *chkBold = nullptr, *chkGiftIcon = nullptr;
+    QComboBox *cboExtraPhotos = nullptr;
+    ConnectorLine *linVerticalLineToGalFeatured = nullptr, *linHorizontalLineToGalFeatured = nullptr;
+
+    // Multiple-item tab.
+    QGroupBox *frameDutchOffer = nullptr, *frmDutchExtras = nullptr;
+    QLabel *lblTypeOfMultiItemListing = nullptr, *lblDutchItemsOffered = nullptr, *lblDutchOpeningPrice = nullptr,
+           *lblDutchItemsSold = nullptr, *lblDutchSalesPrice = nullptr, *lblTotalDutchAuctionSales = nullptr,
+           *lblExtraFeaturesDutch = nullptr, *lblDutchFees = nullptr, *lblDutchFeesPerItem = nullptr;
+    QComboBox *cboTypeOfMultiItemListing = nullptr, *cboExtraPicturesDutch = nullptr;
+    QLineEdit *txtDutchItemsOffered = nullptr, *txtDutchOpeningPrice = nullptr, *txtDutchItemsSold = nullptr,
+              *txtDutchFinalPrice = nullptr, *txtTotalDutchAuctionSales = nullptr, *txtExtraFeaturesDutch = nullptr,
+              *txtDutchFees = nullptr, *txtDutchCostPerItem = nullptr;
+    QCheckBox *chkEBayMotorsDutch = nullptr, *chkDutchSubtitle = nullptr, *chkDutchTwoCategories = nullptr,
+              *chkDutchListingDesigner = nullptr, *chkDutchScheduled = nullptr, *chkExtraPicturesDutch = nullptr,
+              *chkSupersizeDutch = nullptr, *chkSlideshowDutch = nullptr, *chkDutchTenDayAuction = nullptr,
+              *chkDutchGreatGift = nullptr, *chkDutchBold = nullptr, *chkDutchHighlight = nullptr,
+              *chkDutchGalleryFeatured = nullptr, *chkDutchGallery = nullptr, *chkDutchHomePageFeatured = nullptr,
+              *chkDutchFeaturedPlus = nullptr;
+    QPushButton *cmdDutchCalculate = nullptr, *cmdDutchClearAll = nullptr, *cmdAddDutchToNotes = nullptr;
+    ConnectorLine *linVerticalLineToDutchGalFeatured = nullptr, *linHorizontalLineToDutchGalFeatured = nullptr;
+
+    // Payment tab.
+    QGroupBox *frmPaymentAmount = nullptr, *frmPayPal = nullptr, *fraAccountType = nullptr, *fraPaymentType = nullptr;
+    QLabel *lblPaymentAmount = nullptr, *lblOneDollarEquals = nullptr, *lblPayPalFees = nullptr;
+    QLineEdit *txtPaymentAmount = nullptr, *txtConversion = nullptr, *txtPayPalFee = nullptr;
+    LinkLabel *lblCheckRates = nullptr, *lblTreuhandservice = nullptr;
+    QCheckBox *chkInternationalPayPal = nullptr;
+    QRadioButton *optPayPalMerchant = nullptr, *optPayPalStandard = nullptr, *optPayPalCreditCard = nullptr,
+                 *optPayPalNonCreditCard = nullptr;
+    QPushButton *cmdCalculatePaymentFees = nullptr, *cmdClearPaymentFees = nullptr, *cmdAddPaymentsToNotes = nullptr;
+
+    // Currency labels 1..16; 13 is not used.
+    std::array<QLabel *, 17> lblCurrency{};
+
+    // Shipping tab.
+    QLabel *lblLinks = nullptr, *lblPacking = nullptr;
+    std::array<QLabel *, 5> lblCountry{};
+    std::array<QFrame *, 5> lnCountry{};
+    std::array<LinkLabel *, 13> lblPostal{};
+
+    // Notepad band.
+    QPlainTextEdit *txtNotes = nullptr;
+    QPushButton *cmdNotepad = nullptr, *cmdClearNotepad = nullptr, *cmdCopyNotepad = nullptr,
+                *cmdPrintNotepad = nullptr;
+};

@@ -1,0 +1,105 @@
+// The payment and shipping tabs: the PayPal fee, and the links with their hover colours.
+
+#include "frmeBayFees.h"
+
+#include "LanguageState.h"
+#include "LinkLabel.h"
+#include "NumberText.h"
+#include "WebAddresses.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QUrl>
+
+void frmeBayFees::connectPaymentAndShippingTabs()
+{
+    auto calculate = [this] { CalculatePaymentFees(); };
+    connect(cmdCalculatePaymentFees, &QPushButton::clicked, this, calculate);
+    connect(chkInternationalPayPal, &QCheckBox::toggled, this, calculate);
+    for (QRadioButton *option : {optPayPalMerchant, optPayPalStandard, optPayPalCreditCard, optPayPalNonCreditCard}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected)
+                CalculatePaymentFees();
+        });
+    }
+    connect(cmdClearPaymentFees, &QPushButton::clicked, this, [this] { cmdClearPaymentFees_Click(); });
+    connect(lblCheckRates, &LinkLabel::activated, this, [this] { lblCheckRates_Click(); });
+    connect(lblTreuhandservice, &LinkLabel::activated, this, [this] { lblTreuhandservice_Click(); });
+    for (std::size_t index = 0; index < lblPostal.size(); ++index)
+        connect(lblPostal[index], &LinkLabel::activated, this, [this, index] { lblPostal_Click(int(index)); });
+
+    // The surfaces around the links turn them blue again.
+    for (int tab = 0; tab < SSTab1->count(); ++tab) {
+        SSTab1->widget(tab)->setMouseTracking(true);
+        SSTab1->widget(tab)->installEventFilter(this);
+    }
+    frmPaymentAmount->installEventFilter(this);
+}
+
+bool frmeBayFees::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        if (watched == frmPaymentAmount) {
+            lblCheckRates->showNormalColour();
+        } else if (qobject_cast<QWidget *>(watched) && SSTab1->indexOf(static_cast<QWidget *>(watched)) >= 0) {
+            for (LinkLabel *link : lblPostal)
+                link->showNormalColour();
+            lblCheckRates->showNormalColour();
+            lblTreuhandservice->showNormalColour();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmeBayFees::CalculatePaymentFees()
+{
+    if (txtPaymentAmount->text().isEmpty())
+        return;
+    CalculatePayPalFee();
+    // The fee is rounded to cents only here, for the eye.
+    txtPaymentAmount->setText(ReformatAsMoney(txtPaymentAmount->text()));
+    txtPayPalFee->setText(ReformatAsMoney(txtPayPalFee->text()));
+}
+
+void frmeBayFees::CalculatePayPalFee()
+{
+    txtPayPalFee->setText(m_oPaymentService.PayPalFee(txtPaymentAmount->text(), optPayPalMerchant->isChecked(),
+                                                      optPayPalCreditCard->isChecked(), txtConversion->text(),
+                                                      chkInternationalPayPal->isChecked()));
+}
+
+void frmeBayFees::cmdClearPaymentFees_Click()
+{
+    // The rate, the options and the check box stay as they are.
+    txtPaymentAmount->setText(QString());
+    txtPayPalFee->setText(QString());
+}
+
+void frmeBayFees::lblCheckRates_Click()
+{
+    const bool german = CurrentLanguage().Code == QLatin1String("407");
+    OpenURL(QUrl(german ? WebAddresses::CurrencyConverterGerman : WebAddresses::CurrencyConverterEnglish));
+}
+
+void frmeBayFees::lblTreuhandservice_Click()
+{
+    OpenURL(QUrl(WebAddresses::Escrow));
+}
+
+void frmeBayFees::lblPostal_Click(int index)
+{
+    if (index >= 0 && index < int(std::size(WebAddresses::ShippingCalculators)))
+        OpenURL(QUrl(WebAddresses::ShippingCalculators[index]));
+}
+
+void frmeBayFees::OpenURL(const QUrl &address)
+{
+    // Whether or not a browser could be started, nothing is reported.
+    QDesktopServices::openUrl(address);
+}

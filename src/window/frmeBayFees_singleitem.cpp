@@ -1,0 +1,339 @@
+// The single-item tab: its recalculation, the composition of its fees and its option cascade.
+
+#include "frmeBayFees.h"
+
+#include "ConnectorLine.h"
+#include "Localization.h"
+#include "NumberText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+void setLines(std::initializer_list<ConnectorLine *> lines, bool parentOn)
+{
+    for (ConnectorLine *line : lines)
+        line->setState(parentOn ? ConnectorLine::State::ParentOn : ConnectorLine::State::ParentOff);
+}
+
+// Option buttons of one group can all be cleared only with their exclusivity lifted for a moment.
+void deselect(std::initializer_list<QRadioButton *> options)
+{
+    for (QRadioButton *option : options) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+void setFieldBackground(QLineEdit *field, QPalette::ColorRole role)
+{
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, field->palette().color(role));
+    field->setPalette(p);
+}
+
+} // namespace
+
+void frmeBayFees::connectSingleItemTab()
+{
+    auto recalculate = [this] { CalculateRegularFees(); };
+    for (QCheckBox *box : {chkSubTitleSingleItem, chkListingDesigner, chkScheduled, chkSlideshow, chkSupersizePhotos,
+                           chkBIN, chkTenDayAuction, chkTwoCategories, chkFeaturedCategory, chkFeatured,
+                           chkGalleryFeatured, chkHighlighted, chkBold, chkGiftIcon})
+        connect(box, &QCheckBox::toggled, this, recalculate);
+    for (QRadioButton *option : {optOtherRealEstate, optTimeshare}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected)
+                CalculateRegularFees();
+        });
+    }
+    for (QRadioButton *option : {optMotorcycle, optOtherVehicle}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (!selected)
+                return;
+            RefreshOptionStates();
+            CalculateRegularFees();
+        });
+    }
+    connect(cmdCalculate, &QPushButton::clicked, this, recalculate);
+    for (QComboBox *list : {cboExtraPhotos, cboRealEstateType}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this](int index) {
+            if (index >= 0)
+                CalculateRegularFees();
+        });
+    }
+    connect(chkExtraPhotos, &QCheckBox::toggled, this, [this] {
+        RefreshOptionStates();
+        CalculateRegularFees();
+    });
+    connect(chkGallery, &QCheckBox::toggled, this, [this] { chkGallery_Click(); });
+    connect(chkDidNotSell, &QCheckBox::toggled, this, [this] { chkDidNotSell_Click(); });
+    connect(cboSingleItemType, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            cboSingleItemType_Click();
+    });
+    connect(cboIsReserve, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            UpdateStartingPriceCaption();
+    });
+    connect(chkMotors, &QCheckBox::toggled, this, [this] { chkMotors_Click(); });
+    connect(chkVehicle, &QCheckBox::toggled, this, [this] { chkVehicle_Click(); });
+    connect(chkRealEstate, &QCheckBox::toggled, this, [this] { chkRealEstate_Click(); });
+    connect(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
+}
+
+bool frmeBayFees::IsValidRegular() const
+{
+    return !txtStartingPrice->text().isEmpty() && !txtPrice->text().isEmpty();
+}
+
+bool frmeBayFees::ItemSold() const
+{
+    if (chkDidNotSell->isChecked())
+        return false;
+    // A reserve auction whose closing bid stayed below the reserve did not sell.
+    return !(cboIsReserve->currentIndex() == 1 && MoneyFromText(txtPrice->text()) < MoneyFromText(txtStartingPrice->text()));
+}
+
+void frmeBayFees::UpdateListingFees()
+{
+}
+
+ListingOptions frmeBayFees::RegularListingOptions() const
+{
+    ListingOptions o;
+    o.StartingPriceText = txtStartingPrice->text();
+    o.ClosingPriceText = txtPrice->text();
+    o.IsReserve = cboIsReserve->currentIndex() == 1;
+    o.DidNotSell = chkDidNotSell->isChecked();
+    o.TwoCategories = chkTwoCategories->isChecked();
+    o.FeaturedPlus = chkFeaturedCategory->isChecked();
+    o.HomePageFeatured = chkFeatured->isChecked();
+    o.Gallery = chkGallery->isChecked();
+    o.GalleryFeatured = chkGalleryFeatured->isChecked();
+    o.Bold = chkBold->isChecked();
+    o.Highlight = chkHighlighted->isChecked();
+    o.GiftIcon = chkGiftIcon->isChecked();
+    o.BuyItNow = chkBIN->isChecked();
+    o.TenDayAuction = chkTenDayAuction->isChecked();
+    o.ExtraPictures = chkExtraPhotos->isChecked();
+    o.ExtraPicturesChoice = cboExtraPhotos->currentIndex();
+    o.Supersize = chkSupersizePhotos->isChecked();
+    o.Slideshow = chkSlideshow->isChecked();
+    o.Scheduled = chkScheduled->checkState() != Qt::Unchecked;
+    o.ListingDesigner = chkListingDesigner->isChecked();
+    o.Subtitle = chkSubTitleSingleItem->isChecked();
+    o.Motors = m_motors;
+    o.Vehicle = m_vehicle;
+    o.Motorcycle = optMotorcycle->isChecked();
+    o.RealEstate = chkRealEstate->isChecked();
+    o.Timeshare = optTimeshare->isChecked();
+    o.RealEstateType = cboRealEstateType->currentIndex();
+    return o;
+}
+
+void frmeBayFees::CalculateRegularFees()
+{
+    ClearRegularResults();
+    m_motors = chkMotors->isChecked();
+    m_vehicle = chkVehicle->isChecked();
+
+    const MoneyValue opening = MoneyFromText(txtStartingPrice->text());
+    MoneyValue closing = MoneyFromText(txtPrice->text());
+    // A no-reserve auction closes at least at its opening bid.
+    if (cboIsReserve->currentIndex() == 0 && closing < opening)
+        closing = opening;
+    txtPrice->setText(PlainText(closing));
+
+    RegularInsertionFee();
+    DidNotMeetReserve();
+    RegularFinalValueFee();
+    ExtraFeatures();
+
+    if (!chkDidNotSell->isChecked())
+        txtPrice->setText(PlainText(closing));
+    txtPrice->setText(ReformatAsMoney(txtPrice->text()));
+    txtStartingPrice->setText(ReformatAsMoney(txtStartingPrice->text()));
+}
+
+void frmeBayFees::ClearRegularResults()
+{
+    for (QLineEdit *result : {txtInsertionFee, txtExtras, txtFVF, txtFees})
+        result->setText(QString());
+}
+
+void frmeBayFees::RegularInsertionFee()
+{
+    const ListingOptions o = RegularListingOptions();
+    const QString fee = m_oRegularAuction.InsertionFee(o.StartingPriceText, o.TwoCategories, o.RealEstate, o.Vehicle,
+                                                       o.Motorcycle, o.Timeshare, o.RealEstateType);
+    txtInsertionFee->setText(fee);
+    txtFees->setText(fee);
+}
+
+void frmeBayFees::DidNotMeetReserve()
+{
+    // Only a reserve auction that did not sell pays the reserve fee, shown as part of the listing fee.
+    if (ItemSold() || cboIsReserve->currentIndex() != 1)
+        return;
+    const float reserveFee = SingleFromText(
+        m_oRegularAuction.ReserveFee(txtStartingPrice->text(), chkTwoCategories->isChecked(), chkVehicle->isChecked()));
+    txtInsertionFee->setText(MoneyText(SingleFromText(txtInsertionFee->text()) + reserveFee));
+    txtFees->setText(MoneyText(SingleFromText(txtFees->text()) + reserveFee));
+}
+
+void frmeBayFees::RegularFinalValueFee()
+{
+    if (!ItemSold())
+        return;
+    txtFVF->setText(m_oRegularAuction.FVF(txtPrice->text(), chkRealEstate->isChecked(), chkVehicle->isChecked(),
+                                          chkDidNotSell->isChecked(), optMotorcycle->isChecked()));
+    txtFees->setText(PlainText(SingleFromText(txtFVF->text()) + SingleFromText(txtFees->text())));
+}
+
+void frmeBayFees::ExtraFeatures()
+{
+    const QString extras = m_oRegularAuction.ExtraFeaturesFee(RegularListingOptions());
+    txtExtras->setText(ReformatAsMoney(extras));
+    txtFees->setText(MoneyText(SingleFromText(extras) + SingleFromText(txtFees->text())));
+}
+
+void frmeBayFees::UpdateStartingPriceCaption()
+{
+    if (cboSingleItemType->currentIndex() == 1)
+        lblStartingPrice->setText(GetLocalizedString(QStringLiteral("Buy-it-Now Price:<0678>")));
+    else if (cboIsReserve->currentIndex() == 0)
+        lblStartingPrice->setText(GetLocalizedString(QStringLiteral("Op&ening Bid:<0617>")));
+    else if (cboIsReserve->currentIndex() == 1)
+        lblStartingPrice->setText(GetLocalizedString(QStringLiteral("R&eserve Price:<0618>")));
+    CalculateRegularFees();
+}
+
+void frmeBayFees::cboSingleItemType_Click()
+{
+    // A fixed-price listing has no reserve.
+    cboIsReserve->setVisible(cboSingleItemType->currentIndex() == 0);
+    UpdateStartingPriceCaption();
+    CalculateRegularFees();
+}
+
+void frmeBayFees::chkGallery_Click()
+{
+    if (chkGallery->isChecked()) {
+        chkGalleryFeatured->setEnabled(true);
+    } else {
+        chkGalleryFeatured->setChecked(false);
+        chkGalleryFeatured->setEnabled(false);
+    }
+    setLines({linVerticalLineToGalFeatured, linHorizontalLineToGalFeatured}, chkGallery->isChecked());
+    CalculateRegularFees();
+}
+
+void frmeBayFees::chkDidNotSell_Click()
+{
+    const bool unsold = chkDidNotSell->isChecked();
+    if (unsold)
+        txtPrice->setText(MoneyText(MoneyValue()));
+    txtPrice->setEnabled(!unsold);
+    setFieldBackground(txtPrice, unsold ? QPalette::Button : QPalette::Base);
+    CalculateRegularFees();
+}
+
+void frmeBayFees::chkMotors_Click()
+{
+    const bool motors = chkMotors->isChecked();
+    if (!motors)
+        chkVehicle->setChecked(false);
+    chkVehicle->setEnabled(motors);
+    setLines({linVerticalLineToVehicle, linHorizontalLineToVehicle}, motors);
+    // An eBay Motors listing cannot be real estate.
+    SetRealEstateAvailable(!motors);
+    chkGiftIcon->setText(GetLocalizedString(motors ? QStringLiteral("Listing Icon<0616>")
+                                                   : QStringLiteral("Gift Services<0615>")));
+    UpdateListingFees();
+    CalculateRegularFees();
+}
+
+void frmeBayFees::chkVehicle_Click()
+{
+    m_vehicle = chkVehicle->isChecked();
+    RefreshOptionStates();
+    CalculateRegularFees();
+}
+
+void frmeBayFees::chkRealEstate_Click()
+{
+    const qint32 site = m_oSite.Site();
+    if (!chkRealEstate->isChecked())
+        DisableRealEstateOptions();
+    else if (site == CAuctionSite::UnitedStates || site == CAuctionSite::Canada)
+        EnableRealEstateOptions();
+    CalculateRegularFees();
+}
+
+void frmeBayFees::SetRealEstateAvailable(bool available)
+{
+    if (available) {
+        chkRealEstate->setEnabled(m_oSite.Site() != CAuctionSite::Germany);
+    } else {
+        chkRealEstate->setEnabled(false);
+        chkRealEstate->setChecked(false);
+    }
+}
+
+void frmeBayFees::EnableVehicleOptions()
+{
+    setLines({linVerticalLineToVehicleType, linHorizontalLineToMotorcycle, linHorizontalLineToOtherVehicle}, true);
+    optMotorcycle->setEnabled(true);
+    optOtherVehicle->setEnabled(true);
+    if (!optMotorcycle->isChecked() && !optOtherVehicle->isChecked())
+        optOtherVehicle->setChecked(true);
+}
+
+void frmeBayFees::DisableVehicleOptions()
+{
+    setLines({linVerticalLineToVehicleType, linHorizontalLineToMotorcycle, linHorizontalLineToOtherVehicle}, false);
+    deselect({optMotorcycle, optOtherVehicle});
+    optMotorcycle->setEnabled(false);
+    optOtherVehicle->setEnabled(false);
+}
+
+void frmeBayFees::EnableRealEstateOptions()
+{
+    chkMotors->setChecked(false);
+    chkVehicle->setChecked(false);
+    chkMotors->setEnabled(false);
+    chkVehicle->setEnabled(false);
+    optTimeshare->setEnabled(true);
+    optOtherRealEstate->setEnabled(true);
+    if (!optTimeshare->isChecked())
+        optOtherRealEstate->setChecked(true);
+    cboRealEstateType->setVisible(true);
+}
+
+void frmeBayFees::DisableRealEstateOptions()
+{
+    chkMotors->setEnabled(true);
+    optTimeshare->setEnabled(false);
+    optOtherRealEstate->setEnabled(false);
+    cboRealEstateType->setVisible(false);
+}
+
+void frmeBayFees::cmdClearAll_Click()
+{
+    txtStartingPrice->setText(QString());
+    for (QCheckBox *box : {chkDidNotSell, chkVehicle, chkMotors, chkFeaturedCategory, chkFeatured, chkGallery,
+                           chkGalleryFeatured, chkHighlighted, chkGiftIcon, chkBold, chkRealEstate, chkTwoCategories,
+                           chkTenDayAuction})
+        box->setChecked(false);
+    for (QLineEdit *field : {txtPrice, txtFees, txtExtras, txtFVF, txtInsertionFee})
+        field->setText(QString());
+    for (QCheckBox *box : {chkExtraPhotos, chkSupersizePhotos, chkSlideshow, chkScheduled, chkBIN})
+        box->setChecked(false);
+}
