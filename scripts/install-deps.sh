@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Calvextra need, when they are missing.
 # Runs as root on a fresh Debian 12 machine (or through sudo when there is one).
+# Usage: install-deps.sh [run]   ("run" adds what only the running program wants: its fonts)
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
 )
+if [ "${1:-}" = run ]; then
+  # Tahoma for the window and DejaVu Sans (Verdana's shapes) for the notepad.
+  packages+=(fonts-wine fonts-dejavu-core)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -76,6 +76,9 @@ void frmeBayFees::buildPaymentTab(QWidget *page)
     optPayPalNonCreditCard = makeControl<QRadioButton>(fraPaymentType, "optPayPalNonCreditCard", 120, 720, 2460, RowHeight);
     c.setText(optPayPalNonCreditCard, QStringLiteral("eCheck Payment<0279>"));
     c.setToolTip(optPayPalNonCreditCard, QStringLiteral("Choose this option if the buyer is paying out of an existing account balance or by electronic check.<0280>"));
+    // Until the settings say otherwise: the standard rate and a card payment, the common case.
+    optPayPalStandard->setChecked(true);
+    optPayPalCreditCard->setChecked(true);
     lblPayPalFees = makeControl<QLabel>(frmPayPal, "lblPayPalFees", 180, 2250, 2400, RowHeight);
     c.setText(lblPayPalFees, QStringLiteral("PayPal Fee:<0283>"));
     QFont bold = lblPayPalFees->font();

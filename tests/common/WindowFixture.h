@@ -1,0 +1,105 @@
+#pragma once
+
+#include "frmeBayFees.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+// What the window's links asked the desktop to open; registered as the handler of http and
+// https so that no browser starts.
+class OpenedLinks : public QObject
+{
+    Q_OBJECT
+
+public:
+    OpenedLinks()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~OpenedLinks() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+// A fresh calculator window for each test, shown offscreen, with settings in the test's own
+// folder. A modal dialog that opens unexpectedly is closed by the watchdog and fails the test
+// instead of hanging it.
+class WindowFixture
+{
+public:
+    WindowFixture()
+    {
+        useFreshSettings();
+        window = std::make_unique<frmeBayFees>();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        watchdog.setInterval(200);
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                unexpectedDialog = dialog->windowTitle() + QStringLiteral(": ") + dialog->objectName();
+                dialog->close();
+            }
+        });
+        watchdog.start();
+    }
+
+    // Settings live in a folder of this test process, emptied for every fixture; the real user's
+    // settings are never touched.
+    static void useFreshSettings()
+    {
+        static QTemporaryDir folder;
+        static const bool redirected = qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+        Q_UNUSED(redirected);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brontolux"), QStringLiteral("Calvextra"))
+            .clear();
+    }
+
+    template <typename T = QWidget>
+    T *find(const char *name) const
+    {
+        T *control = window->findChild<T *>(QString::fromLatin1(name));
+        if (!control)
+            qFatal("no control named %s", name);
+        return control;
+    }
+
+    QLineEdit *field(const char *name) const { return find<QLineEdit>(name); }
+    QString text(const char *name) const { return field(name)->text(); }
+
+    // Types into a field as the user would: focus, keys, then (optionally) leaving it.
+    void type(const char *name, const QString &keys) const
+    {
+        QLineEdit *target = field(name);
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(target, keys);
+    }
+    void leave() const
+    {
+        // Focus moves on to a control that takes it without reacting: the notepad.
+        find<QWidget>("txtNotes")->setFocus(Qt::TabFocusReason);
+    }
+    void typeAndLeave(const char *name, const QString &keys) const
+    {
+        type(name, keys);
+        leave();
+    }
+
+    std::unique_ptr<frmeBayFees> window;
+    QTimer watchdog;
+    QString unexpectedDialog;
+};
