@@ -10,8 +10,8 @@ packages=(
   libbenchmark-dev
 )
 if [ "${1:-}" = run ]; then
-  # Tahoma for the window and DejaVu Sans (Verdana's shapes) for the notepad.
-  packages+=(fonts-wine fonts-dejavu-core)
+  # DejaVu Sans: the window's font where Tahoma is missing, and Verdana's shapes for the notepad.
+  packages+=(fonts-dejavu-core)
 fi
 
 missing=()

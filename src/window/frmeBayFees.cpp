@@ -51,11 +51,6 @@ const SiteTexts &siteTexts(qint32 site)
 
 QFont windowFont()
 {
-    // Tahoma where the system has it (Debian's wine fonts carry one); else the system font.
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
-        for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    }
     QFont font = QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ? QFont(QStringLiteral("Tahoma"))
                                                                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(8.25);

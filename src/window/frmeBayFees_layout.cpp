@@ -220,28 +220,28 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
     // Bids, left column; results, middle column.
     auto amountRow = [&](QLabel *&label, const char *labelName, const char *caption, int currency, int left, int top,
                          int currencyLeft, int fieldLeft) {
-        label = makeControl<QLabel>(page, labelName, left, top + 30, (currency ? currencyLeft : fieldLeft) - left - 60, RowHeight);
+        label = makeControl<QLabel>(page, labelName, left, top + 30, (currency ? currencyLeft : fieldLeft) - left, RowHeight);
         c.setText(label, QString::fromUtf8(caption));
         if (currency) {
             lblCurrency[currency] = makeControl<QLabel>(page, qPrintable(QStringLiteral("lblCurrency%1").arg(currency)),
-                                                        currencyLeft, top + 30, fieldLeft - currencyLeft - 60, RowHeight);
+                                                        currencyLeft, top + 30, fieldLeft - currencyLeft - 45, RowHeight);
             lblCurrency[currency]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     };
-    amountRow(lblDutchOpeningPrice, "lblDutchOpeningPrice", "Opening Bid:<0327>", 7, 240, 1860, 1740, 2340);
-    txtDutchOpeningPrice = makeEntryField(page, "txtDutchOpeningPrice", 2340, 1860, 1260);
+    amountRow(lblDutchOpeningPrice, "lblDutchOpeningPrice", "Opening Bid:<0327>", 7, 240, 1860, 2280, 2700);
+    txtDutchOpeningPrice = makeEntryField(page, "txtDutchOpeningPrice", 2700, 1860, 900);
     c.setToolTip(txtDutchOpeningPrice, QStringLiteral("Enter the opening bid for the items.<0324>"));
-    amountRow(lblDutchItemsSold, "lblDutchItemsSold", "No. of Items Sold:<0419>", 0, 240, 2280, 1740, 2340);
-    txtDutchItemsSold = makeEntryField(page, "txtDutchItemsSold", 2340, 2280, 1000);
+    amountRow(lblDutchItemsSold, "lblDutchItemsSold", "No. of Items Sold:<0419>", 0, 240, 2280, 2280, 2700);
+    txtDutchItemsSold = makeEntryField(page, "txtDutchItemsSold", 2700, 2280, 900);
     c.setToolTip(txtDutchItemsSold, QStringLiteral("Enter the number of items that received bids.<0291>"));
-    amountRow(lblDutchSalesPrice, "lblDutchSalesPrice", "Lowest Successful Bid:<0418>", 8, 240, 2700, 1740, 2340);
-    txtDutchFinalPrice = makeEntryField(page, "txtDutchFinalPrice", 2340, 2700, 1260);
+    amountRow(lblDutchSalesPrice, "lblDutchSalesPrice", "Lowest Successful Bid:<0418>", 8, 240, 2700, 2280, 2700);
+    txtDutchFinalPrice = makeEntryField(page, "txtDutchFinalPrice", 2700, 2700, 900);
     c.setToolTip(txtDutchFinalPrice, QStringLiteral("Enter the lowest sucessful bid placed on one of the items.<0290>"));
     lblDutchOpeningPrice->setBuddy(txtDutchOpeningPrice);
     lblDutchItemsSold->setBuddy(txtDutchItemsSold);
     lblDutchSalesPrice->setBuddy(txtDutchFinalPrice);
 
-    const int labelLeft = 3900, currencyLeft = 5880, fieldLeft = 6240, fieldWidth = 1140;
+    const int labelLeft = 3900, currencyLeft = 6150, fieldLeft = 6600, fieldWidth = 840;
     amountRow(lblTotalDutchAuctionSales, "lblTotalDutchAuctionSales", "Total Dutch Auction Sales:<0416>", 9, labelLeft, 180, currencyLeft, fieldLeft);
     txtTotalDutchAuctionSales = makeResultField(page, "txtTotalDutchAuctionSales", fieldLeft, 180, fieldWidth);
     c.setToolTip(txtTotalDutchAuctionSales, QStringLiteral("Total sales for this Dutch auction.<0284>"));

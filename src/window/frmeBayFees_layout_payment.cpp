@@ -137,7 +137,10 @@ void frmeBayFees::buildShippingTab(QWidget *page)
         lnCountry[std::size_t(index)] = makeControl<QFrame>(page, "lnCountry", left, top + RowHeight + 15, columnWidth, 15);
         lnCountry[std::size_t(index)]->setProperty("index", index);
         lnCountry[std::size_t(index)]->setFrameShape(QFrame::HLine);
-        lnCountry[std::size_t(index)]->setFrameShadow(QFrame::Sunken);
+        lnCountry[std::size_t(index)]->setFrameShadow(QFrame::Plain);
+        QPalette rule = lnCountry[std::size_t(index)]->palette();
+        rule.setColor(QPalette::WindowText, rule.color(QPalette::Dark));
+        lnCountry[std::size_t(index)]->setPalette(rule);
         return top + RowHeight + 120;
     };
     auto link = [&](int index, int left, int top) {

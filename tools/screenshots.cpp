@@ -1,0 +1,73 @@
+// Renders the window's four tabs on eBay.com and eBay Germany, with example figures entered,
+// into docs/screenshot-<tab>-<site>.png. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
+
+#include "frmeBayFees.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void enter(frmeBayFees &window, const char *field, const QString &text)
+{
+    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(field));
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    window.findChild<QWidget *>(QStringLiteral("txtNotes"))->setFocus(Qt::TabFocusReason);
+}
+
+void tick(frmeBayFees &window, const char *box)
+{
+    window.findChild<QCheckBox *>(QString::fromLatin1(box))->setChecked(true);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+
+    for (const char *site : {"us", "de"}) {
+        frmeBayFees window;
+        window.show();
+        if (QByteArray(site) == "de")
+            window.findChild<QAction *>(QStringLiteral("mnuOptionsSiteGermany"))->trigger();
+        const QString point = QLocale().decimalPoint();
+        auto *tabWidget = window.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+        enter(window, "txtStartingPrice", QStringLiteral("25"));
+        enter(window, "txtPrice", QStringLiteral("110"));
+        tick(window, "chkBold");
+        tick(window, "chkGallery");
+        tabWidget->setCurrentIndex(1);
+        enter(window, "txtDutchItemsOffered", QStringLiteral("10"));
+        enter(window, "txtDutchOpeningPrice", QStringLiteral("2") + point + QStringLiteral("50"));
+        enter(window, "txtDutchItemsSold", QStringLiteral("10"));
+        enter(window, "txtDutchFinalPrice", QStringLiteral("3") + point + QStringLiteral("10"));
+        tick(window, "chkDutchGallery");
+        tabWidget->setCurrentIndex(2);
+        if (QByteArray(site) == "de")
+            window.findChild<QLineEdit *>(QStringLiteral("txtConversion"))->setText(QStringLiteral("0") + point + QStringLiteral("8"));
+        enter(window, "txtPaymentAmount", QStringLiteral("100"));
+
+        const char *tabs[4] = {"single", "multiple", "payment", "shipping"};
+        for (int tab = 0; tab < 4; ++tab) {
+            tabWidget->setCurrentIndex(tab);
+            if (QWidget *focused = QApplication::focusWidget())
+                focused->clearFocus();  // no selection highlight in the pictures
+            QApplication::processEvents();
+            window.grab().save(out.filePath(QStringLiteral("screenshot-%1-%2.png").arg(QString::fromLatin1(tabs[tab]),
+                                                                                     QString::fromLatin1(site))));
+        }
+    }
+    return 0;
+}
