@@ -185,6 +185,10 @@ void DecimalDigits::appendDigit(char digit)
 
 void DecimalDigits::stripTrailingZeros()
 {
+    // Behind dropped non-zero digits the kept zeros are not trailing: the sticky digit that
+    // stands for the tail must follow them.
+    if (m_inexactTail)
+        return;
     while (m_count > 0 && m_digits[m_count - 1] == '0') {
         --m_count;
         ++m_exponent;
@@ -285,6 +289,16 @@ float DecimalDigits::toSingle() const
     char buffer[Capacity + 24];
     const int length = writeScientific(buffer);
     return readScientific<float>(buffer, length, isNegative(), m_exponent + m_count > 0);
+}
+
+bool DecimalDigits::fitsDouble() const
+{
+    if (m_count == 0 || m_exponent + m_count <= 308)
+        return true;
+    char buffer[Capacity + 24];
+    const int length = writeScientific(buffer);
+    double value = 0;
+    return std::from_chars(buffer, buffer + length, value, std::chars_format::scientific).ec != std::errc::result_out_of_range;
 }
 
 double DecimalDigits::toDouble() const

@@ -40,6 +40,7 @@ public:
     // Nearest value of each type; out-of-range values saturate at the type's largest finite value.
     float toSingle() const;
     double toDouble() const;
+    bool fitsDouble() const;  // within the double range (the largest double included)
     // Ten-thousandths, halves to even, saturating at the 64-bit range.
     qint64 toTenThousandths() const;
 

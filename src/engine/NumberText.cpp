@@ -188,8 +188,7 @@ bool readNumericText(QStringView text, DecimalDigits &digits)
     if (!scanner.atEnd())
         return false;
     digits.setNegative(negative);
-    const double value = digits.toDouble();
-    return std::abs(value) < std::numeric_limits<double>::max();
+    return digits.fitsDouble();
 }
 
 } // namespace

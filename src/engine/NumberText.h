@@ -33,8 +33,9 @@ QString ReformatAsMoney(QStringView text);
 bool IsNumericText(QStringView text);
 
 // The leading-number reading: the value of the longest leading part of the text that is a
-// plain number (blanks, sign, digits, decimal point, exponent; no currency sign), 0 if none.
-// "12abc" reads 12, "$0.01" reads 0.
+// plain number (blanks, sign, digits in correctly placed thousands groups, decimal point,
+// exponent; no currency sign), 0 if none. "12abc" reads 12, "$0.01" reads 0, and "1,500" reads
+// 1500 as the numeric test does, so a pasted amount compares at its value.
 double LeadingNumber(QStringView text);
 
 // The money conversion: the numeric test's reading as an exact money value (four decimals,

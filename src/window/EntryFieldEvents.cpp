@@ -33,12 +33,19 @@ bool EntryFieldEvents::eventFilter(QObject *watched, QEvent *event)
             m_window->pressDefaultButton();
             return true;
         }
-        const QString typed = key->text();
-        if (typed.size() != 1)
-            return false;
-        const char16_t code = typed.front().unicode();
-        // Tab, Escape and Delete move or edit; they are not typed characters.
-        if (code == u'\t' || code == 0x1b || code == 0x7f)
+        // The copy and paste keys count as their control characters whatever text the platform
+        // attaches to them; other keys without a printable character (Tab, arrows, Delete,
+        // editing shortcuts) move or edit and are not filtered.
+        int code = 0;
+        if (key->matches(QKeySequence::Paste))
+            code = 22;
+        else if (key->matches(QKeySequence::Copy))
+            code = 3;
+        else if (key->key() == Qt::Key_Backspace)
+            code = 8;
+        else if (key->text().size() == 1 && key->text().front().isPrint())
+            code = key->text().front().unicode();
+        else
             return false;
         return m_window->entryFieldKeyPress(field, code) == 0;
     }

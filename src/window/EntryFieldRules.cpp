@@ -38,7 +38,7 @@ int FilterMoneyKey(int keyCode, const QString &text, int selectionLength)
     return keyCode;
 }
 
-int FilterCountKey(int keyCode, const QString &text)
+int FilterCountKey(int keyCode, const QString &text, const QString &resultingText)
 {
     const QString candidate = withTyped(text, keyCode);
     const bool numeric = IsNumericText(candidate);
@@ -46,7 +46,7 @@ int FilterCountKey(int keyCode, const QString &text)
         return 0;
     if (keyCode == KeyMinus || keyCode == KeyPoint || keyCode == KeyComma)
         return 0;
-    if (numeric && exceedsLargestCount(candidate))
+    if (keyCode != KeyBackspace && exceedsLargestCount(resultingText))
         return 0;
     return keyCode;
 }

@@ -18,8 +18,9 @@ constexpr int KeyPoint = 46;
 // the first decimal point of an empty field.
 int FilterMoneyKey(int keyCode, const QString &text, int selectionLength);
 
-// Count fields: digits only, and never more than the largest count of items.
-int FilterCountKey(int keyCode, const QString &text);
+// Count fields: digits only, and never more than the largest count of items. `resultingText` is
+// what the field would hold with the key typed (over the selection, at the caret).
+int FilterCountKey(int keyCode, const QString &text, const QString &resultingText);
 
 // A money text is kept when it is a number not below 0, or a lone decimal point.
 bool IsAcceptableMoneyText(const QString &text);

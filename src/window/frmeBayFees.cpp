@@ -96,7 +96,8 @@ frmeBayFees::frmeBayFees(QWidget *parent) : QMainWindow(parent), m_captions(new 
         page->setObjectName(QStringLiteral("SSTab1Page%1").arg(tab));
         SSTab1->addTab(page, QString());
         m_captions->setTabText(SSTab1, tab, QString::fromLatin1(tabCaptions[tab]));
-        (this->*builders[tab])(page);
+        const Builder build = builders[tab];
+        (this->*build)(page);
     }
     buildNotepad(client);
     txtNotes->setFont(notesFont());

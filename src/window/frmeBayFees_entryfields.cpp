@@ -41,7 +41,10 @@ int frmeBayFees::entryFieldKeyPress(QLineEdit *field, int keyCode)
 {
     if (isMoneyField(field))
         return EntryFieldRules::FilterMoneyKey(keyCode, field->text(), int(field->selectedText().size()));
-    return EntryFieldRules::FilterCountKey(keyCode, field->text());
+    QString resulting = field->text();
+    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
+    resulting.replace(start, int(field->selectedText().size()), QChar(char16_t(keyCode)));
+    return EntryFieldRules::FilterCountKey(keyCode, field->text(), resulting);
 }
 
 void frmeBayFees::entryFieldChanged(QLineEdit *field)

@@ -6,6 +6,7 @@
 #include "Localization.h"
 #include "NumberText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -31,10 +32,12 @@ void deselect(std::initializer_list<QRadioButton *> options)
     }
 }
 
-void setFieldBackground(QLineEdit *field, QPalette::ColorRole role)
+// A field greyed like a result (button face), or back to the normal window background.
+void setGreyedBackground(QLineEdit *field, bool greyed)
 {
-    QPalette p = field->palette();
-    p.setColor(QPalette::Base, field->palette().color(role));
+    QPalette p = QApplication::palette(field);
+    if (greyed)
+        p.setColor(QPalette::Base, p.color(QPalette::Button));
     field->setPalette(p);
 }
 
@@ -241,7 +244,7 @@ void frmeBayFees::chkDidNotSell_Click()
     if (unsold)
         txtPrice->setText(MoneyText(MoneyValue()));
     txtPrice->setEnabled(!unsold);
-    setFieldBackground(txtPrice, unsold ? QPalette::Button : QPalette::Base);
+    setGreyedBackground(txtPrice, unsold);
     CalculateRegularFees();
 }
 
