@@ -20,30 +20,22 @@ constexpr int RowHeight = 255;   // a label, check box or option button
 constexpr int FieldHeight = 315; // a text box or list
 constexpr int ButtonHeight = 375;
 
-// A label, a currency label and a text box on one row of a column.
-struct AmountRow
+// One option of an extra-features frame. The subtitle option is untagged: its English texts
+// stay in every language, so they are not kept for translation.
+void addFeatureBox(CaptionTable &captions, QGroupBox *frame, QCheckBox *&box, const char *name, const char *caption,
+                   const char *tip, int top, int indent)
 {
-    int left;
-    int top;
-};
-
-QLineEdit *makeResultField(QWidget *parent, const char *name, int left, int top, int width)
-{
-    auto *field = makeControl<QLineEdit>(parent, name, left, top, width, FieldHeight);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::ClickFocus);
-    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette p = field->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Button));  // results have the button-face background
-    field->setPalette(p);
-    return field;
-}
-
-QLineEdit *makeEntryField(QWidget *parent, const char *name, int left, int top, int width)
-{
-    auto *field = makeControl<QLineEdit>(parent, name, left, top, width, FieldHeight);
-    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return field;
+    box = makeControl<QCheckBox>(frame, name, 120 + indent, top, 3420 - indent, RowHeight);
+    const QString text = QString::fromUtf8(caption);
+    if (text.endsWith(QLatin1Char('>')))
+        captions.setText(box, text);
+    else
+        box->setText(text);
+    const QString tipText = QString::fromUtf8(tip);
+    if (tipText.endsWith(QLatin1Char('>')))
+        captions.setToolTip(box, tipText);
+    else
+        box->setToolTip(tipText);
 }
 
 } // namespace
@@ -143,22 +135,7 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     c.setText(frmFeatures, QStringLiteral("Extra Listing Features<0335>"));
     int top = 270;
     auto feature = [&](QCheckBox *&box, const char *name, const char *caption, const char *tip, int indent = 0) {
-        box = makeControl<QCheckBox>(frmFeatures, name, 120 + indent, top, 3420 - indent, RowHeight);
-        if (caption[0] != '\0') {
-            const QString text = QString::fromUtf8(caption);
-            // The subtitle option is untagged: its English texts stay in every language.
-            if (text.endsWith(QLatin1Char('>')))
-                c.setText(box, text);
-            else
-                box->setText(text);
-        }
-        if (tip[0] != '\0') {
-            const QString text = QString::fromUtf8(tip);
-            if (text.endsWith(QLatin1Char('>')))
-                c.setToolTip(box, text);
-            else
-                box->setToolTip(text);
-        }
+        addFeatureBox(c, frmFeatures, box, name, caption, tip, top, indent);
         top += 270;
     };
     feature(chkSubTitleSingleItem, "chkSubTitleSingleItem", "Subtitle", "Additional text beneath the main title.");
@@ -272,17 +249,7 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
     c.setText(frmDutchExtras, QStringLiteral("Extra Listing Features<0292>"));
     int top = 270;
     auto feature = [&](QCheckBox *&box, const char *name, const char *caption, const char *tip, int indent = 0) {
-        box = makeControl<QCheckBox>(frmDutchExtras, name, 120 + indent, top, 3420 - indent, RowHeight);
-        const QString text = QString::fromUtf8(caption);
-        if (text.endsWith(QLatin1Char('>')))
-            c.setText(box, text);
-        else
-            box->setText(text);
-        const QString tipText = QString::fromUtf8(tip);
-        if (tipText.endsWith(QLatin1Char('>')))
-            c.setToolTip(box, tipText);
-        else
-            box->setToolTip(tipText);
+        addFeatureBox(c, frmDutchExtras, box, name, caption, tip, top, indent);
         top += 285;
     };
     feature(chkDutchSubtitle, "chkDutchSubtitle", "Subtitle", "Additional text beneath the main title.");

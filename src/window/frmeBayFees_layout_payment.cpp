@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int RowHeight = 255;
-constexpr int FieldHeight = 315;
 constexpr int ButtonHeight = 375;
 
 QLabel *makeCurrencyLabel(QWidget *parent, int number, int left, int top, int width)
@@ -39,15 +38,13 @@ void frmeBayFees::buildPaymentTab(QWidget *page)
     c.setText(lblPaymentAmount, QStringLiteral("Payment Amount:<0266>"));
     lblCurrency[11] = makeCurrencyLabel(frmPaymentAmount, 11, 1680, 390, 480);
     lblCurrency[11]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtPaymentAmount = makeControl<QLineEdit>(frmPaymentAmount, "txtPaymentAmount", 2220, 360, 1260, FieldHeight);
-    txtPaymentAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtPaymentAmount = makeEntryField(frmPaymentAmount, "txtPaymentAmount", 2220, 360, 1260);
     c.setToolTip(txtPaymentAmount, QStringLiteral("Enter the amount you are receiving.<0259>"));
     lblPaymentAmount->setBuddy(txtPaymentAmount);
 
     lblOneDollarEquals = makeControl<QLabel>(frmPaymentAmount, "lblOneDollarEquals", 120, 930, 1560, RowHeight);
     c.setText(lblOneDollarEquals, QStringLiteral("One US$ =<0263>"));
-    txtConversion = makeControl<QLineEdit>(frmPaymentAmount, "txtConversion", 2220, 900, 1260, FieldHeight);
-    txtConversion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtConversion = makeEntryField(frmPaymentAmount, "txtConversion", 2220, 900, 1260);
     c.setToolTip(txtConversion, QStringLiteral("Enter the exchange rate for this currency.  Used to calculate certain payment service fees.<0258>"));
     lblCurrency[14] = makeCurrencyLabel(frmPaymentAmount, 14, 3540, 930, 480);
     lblCheckRates = makeControl<LinkLabel>(frmPaymentAmount, "lblCheckRates", 4080, 930, 1140, RowHeight);
@@ -86,14 +83,8 @@ void frmeBayFees::buildPaymentTab(QWidget *page)
     lblPayPalFees->setFont(bold);
     lblCurrency[12] = makeCurrencyLabel(frmPayPal, 12, 2640, 2250, 600);
     lblCurrency[12]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtPayPalFee = makeControl<QLineEdit>(frmPayPal, "txtPayPalFee", 3300, 2220, 1260, FieldHeight);
-    txtPayPalFee->setReadOnly(true);
-    txtPayPalFee->setFocusPolicy(Qt::ClickFocus);
-    txtPayPalFee->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtPayPalFee = makeResultField(frmPayPal, "txtPayPalFee", 3300, 2220, 1260);
     txtPayPalFee->setFont(bold);
-    QPalette resultPalette = txtPayPalFee->palette();
-    resultPalette.setColor(QPalette::Base, resultPalette.color(QPalette::Button));
-    txtPayPalFee->setPalette(resultPalette);
     c.setToolTip(txtPayPalFee, QStringLiteral("Your total PayPal fee for this transaction.<0281>"));
 
     cmdCalculatePaymentFees = makeControl<QPushButton>(page, "cmdCalculatePaymentFees", 120, 1740, 1680, ButtonHeight);
