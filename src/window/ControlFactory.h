@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CaptionTable.h"
 #include "Twips.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 // Creates a child control with its name and its place in twips.
@@ -33,4 +35,14 @@ inline QLineEdit *makeResultField(QWidget *parent, const char *name, int left, i
     p.setColor(QPalette::Base, p.color(QPalette::Button));
     field->setPalette(p);
     return field;
+}
+
+// A button with its tagged caption and tool tip, one button high.
+inline QPushButton *makeButton(CaptionTable &captions, QWidget *parent, const char *name, int left, int top, int width,
+                               const char *caption, const char *tip)
+{
+    auto *button = makeControl<QPushButton>(parent, name, left, top, width, 375);
+    captions.setText(button, QString::fromUtf8(caption));
+    captions.setToolTip(button, QString::fromUtf8(tip));
+    return button;
 }

@@ -18,7 +18,6 @@ namespace {
 
 constexpr int RowHeight = 255;   // a label, check box or option button
 constexpr int FieldHeight = 315; // a text box or list
-constexpr int ButtonHeight = 375;
 
 // One option of an extra-features frame. The subtitle option is untagged: its English texts
 // stay in every language, so they are not kept for translation.
@@ -36,6 +35,22 @@ void addFeatureBox(CaptionTable &captions, QGroupBox *frame, QCheckBox *&box, co
         captions.setToolTip(box, tipText);
     else
         box->setToolTip(tipText);
+}
+
+// The caption of an amount row and, when the row has one (number > 0), its currency label.
+QLabel *addAmountLabels(CaptionTable &captions, QWidget *page, std::array<QLabel *, 17> &currencyLabels,
+                        const char *labelName, const char *caption, int currency, int left, int top,
+                        int currencyLeft, int fieldLeft)
+{
+    auto *label = makeControl<QLabel>(page, labelName, left, top + 30, (currency ? currencyLeft : fieldLeft) - left, RowHeight);
+    captions.setText(label, QString::fromUtf8(caption));
+    if (currency) {
+        QLabel *&currencyLabel = currencyLabels[std::size_t(currency)];
+        currencyLabel = makeControl<QLabel>(page, qPrintable(QStringLiteral("lblCurrency%1").arg(currency)), currencyLeft,
+                                            top + 30, fieldLeft - currencyLeft - 45, RowHeight);
+        currencyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return label;
 }
 
 } // namespace
@@ -85,11 +100,7 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     // Prices and results.
     const int labelLeft = 3900, currencyLeft = 5640, fieldLeft = 6120, fieldWidth = 1260;
     auto amountRow = [&](QLabel *&label, const char *labelName, const char *caption, int currency, int top) {
-        label = makeControl<QLabel>(page, labelName, labelLeft, top + 30, currencyLeft - labelLeft - 60, RowHeight);
-        c.setText(label, QString::fromUtf8(caption));
-        lblCurrency[currency] = makeControl<QLabel>(page, qPrintable(QStringLiteral("lblCurrency%1").arg(currency)),
-                                                    currencyLeft, top + 30, fieldLeft - currencyLeft - 60, RowHeight);
-        lblCurrency[currency]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label = addAmountLabels(c, page, lblCurrency, labelName, caption, currency, labelLeft, top, currencyLeft, fieldLeft);
     };
     amountRow(lblStartingPrice, "lblStartingPrice", "Opening Bid:<0393>", 1, 180);
     txtStartingPrice = makeEntryField(page, "txtStartingPrice", fieldLeft, 180, fieldWidth);
@@ -120,15 +131,12 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     lblFees->setFont(bold);
     txtFees->setFont(bold);
 
-    cmdCalculate = makeControl<QPushButton>(page, "cmdCalculate", labelLeft, 3600, 1680, ButtonHeight);
-    c.setText(cmdCalculate, QStringLiteral("Calculate<0329>"));
-    c.setToolTip(cmdCalculate, QStringLiteral("Click here to calculate your total eBay fees for listing this item.<0330>"));
-    cmdClearAll = makeControl<QPushButton>(page, "cmdClearAll", labelLeft + 1800, 3600, 1680, ButtonHeight);
-    c.setText(cmdClearAll, QStringLiteral("Clear All<0331>"));
-    c.setToolTip(cmdClearAll, QStringLiteral("Click here to clear all entries.<0332>"));
-    cmdAddRegularToNotes = makeControl<QPushButton>(page, "cmdAddRegularToNotes", labelLeft, 4080, 3480, ButtonHeight);
-    c.setText(cmdAddRegularToNotes, QStringLiteral("Add to Notepad<0249>"));
-    c.setToolTip(cmdAddRegularToNotes, QStringLiteral("Add the information from this calculation to the notepad below.<0250>"));
+    cmdCalculate = makeButton(c, page, "cmdCalculate", labelLeft, 3600, 1680, "Calculate<0329>",
+                                "Click here to calculate your total eBay fees for listing this item.<0330>");
+    cmdClearAll = makeButton(c, page, "cmdClearAll", labelLeft + 1800, 3600, 1680, "Clear All<0331>",
+                               "Click here to clear all entries.<0332>");
+    cmdAddRegularToNotes = makeButton(c, page, "cmdAddRegularToNotes", labelLeft, 4080, 3480, "Add to Notepad<0249>",
+                                        "Add the information from this calculation to the notepad below.<0250>");
 
     // Extra listing features.
     frmFeatures = makeControl<QGroupBox>(page, "frmFeatures", 7560, 60, 3660, 4740);
@@ -197,13 +205,7 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
     // Bids, left column; results, middle column.
     auto amountRow = [&](QLabel *&label, const char *labelName, const char *caption, int currency, int left, int top,
                          int currencyLeft, int fieldLeft) {
-        label = makeControl<QLabel>(page, labelName, left, top + 30, (currency ? currencyLeft : fieldLeft) - left, RowHeight);
-        c.setText(label, QString::fromUtf8(caption));
-        if (currency) {
-            lblCurrency[currency] = makeControl<QLabel>(page, qPrintable(QStringLiteral("lblCurrency%1").arg(currency)),
-                                                        currencyLeft, top + 30, fieldLeft - currencyLeft - 45, RowHeight);
-            lblCurrency[currency]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
+        label = addAmountLabels(c, page, lblCurrency, labelName, caption, currency, left, top, currencyLeft, fieldLeft);
     };
     amountRow(lblDutchOpeningPrice, "lblDutchOpeningPrice", "Opening Bid:<0327>", 7, 240, 1860, 2280, 2700);
     txtDutchOpeningPrice = makeEntryField(page, "txtDutchOpeningPrice", 2700, 1860, 900);
@@ -235,15 +237,12 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
     lblDutchFees->setFont(bold);
     txtDutchFees->setFont(bold);
 
-    cmdDutchCalculate = makeControl<QPushButton>(page, "cmdDutchCalculate", labelLeft, 2100, 1680, ButtonHeight);
-    c.setText(cmdDutchCalculate, QStringLiteral("Calculate<0287>"));
-    c.setToolTip(cmdDutchCalculate, QStringLiteral("Click here to calculate your total eBay fees for this Dutch auction.<0288>"));
-    cmdDutchClearAll = makeControl<QPushButton>(page, "cmdDutchClearAll", labelLeft + 1800, 2100, 1680, ButtonHeight);
-    c.setText(cmdDutchClearAll, QStringLiteral("Clear All<0285>"));
-    c.setToolTip(cmdDutchClearAll, QStringLiteral("Click here to clear all entries on this tab.<0286>"));
-    cmdAddDutchToNotes = makeControl<QPushButton>(page, "cmdAddDutchToNotes", labelLeft, 2580, 3480, ButtonHeight);
-    c.setText(cmdAddDutchToNotes, QStringLiteral("Add to Notepad<0247>"));
-    c.setToolTip(cmdAddDutchToNotes, QStringLiteral("Add the figures from this calculation to the notepad below.<0248>"));
+    cmdDutchCalculate = makeButton(c, page, "cmdDutchCalculate", labelLeft, 2100, 1680, "Calculate<0287>",
+                                     "Click here to calculate your total eBay fees for this Dutch auction.<0288>");
+    cmdDutchClearAll = makeButton(c, page, "cmdDutchClearAll", labelLeft + 1800, 2100, 1680, "Clear All<0285>",
+                                    "Click here to clear all entries on this tab.<0286>");
+    cmdAddDutchToNotes = makeButton(c, page, "cmdAddDutchToNotes", labelLeft, 2580, 3480, "Add to Notepad<0247>",
+                                      "Add the figures from this calculation to the notepad below.<0248>");
 
     frmDutchExtras = makeControl<QGroupBox>(page, "frmDutchExtras", 7560, 60, 3660, 4740);
     c.setText(frmDutchExtras, QStringLiteral("Extra Listing Features<0292>"));

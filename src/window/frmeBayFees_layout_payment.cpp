@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int RowHeight = 255;
-constexpr int ButtonHeight = 375;
 
 QLabel *makeCurrencyLabel(QWidget *parent, int number, int left, int top, int width)
 {
@@ -87,15 +86,12 @@ void frmeBayFees::buildPaymentTab(QWidget *page)
     txtPayPalFee->setFont(bold);
     c.setToolTip(txtPayPalFee, QStringLiteral("Your total PayPal fee for this transaction.<0281>"));
 
-    cmdCalculatePaymentFees = makeControl<QPushButton>(page, "cmdCalculatePaymentFees", 120, 1740, 1680, ButtonHeight);
-    c.setText(cmdCalculatePaymentFees, QStringLiteral("Calculate<0261>"));
-    c.setToolTip(cmdCalculatePaymentFees, QStringLiteral("Click here to calculate your total fees.<0256>"));
-    cmdClearPaymentFees = makeControl<QPushButton>(page, "cmdClearPaymentFees", 1920, 1740, 1680, ButtonHeight);
-    c.setText(cmdClearPaymentFees, QStringLiteral("Clear All<0254>"));
-    c.setToolTip(cmdClearPaymentFees, QStringLiteral("Click here to clear all entries.<0255>"));
-    cmdAddPaymentsToNotes = makeControl<QPushButton>(page, "cmdAddPaymentsToNotes", 120, 2220, 3480, ButtonHeight);
-    c.setText(cmdAddPaymentsToNotes, QStringLiteral("Add to Notepad<0245>"));
-    c.setToolTip(cmdAddPaymentsToNotes, QStringLiteral("Add the entries on this tab to the notepad below.<0246>"));
+    cmdCalculatePaymentFees = makeButton(c, page, "cmdCalculatePaymentFees", 120, 1740, 1680, "Calculate<0261>",
+                                           "Click here to calculate your total fees.<0256>");
+    cmdClearPaymentFees = makeButton(c, page, "cmdClearPaymentFees", 1920, 1740, 1680, "Clear All<0254>",
+                                       "Click here to clear all entries.<0255>");
+    cmdAddPaymentsToNotes = makeButton(c, page, "cmdAddPaymentsToNotes", 120, 2220, 3480, "Add to Notepad<0245>",
+                                         "Add the entries on this tab to the notepad below.<0246>");
 
     lblTreuhandservice = makeControl<LinkLabel>(page, "lblTreuhandservice", 5640, 3420, 5400, RowHeight);
     c.setText(lblTreuhandservice, QStringLiteral("iloxx Trust Service SAFETRADE<0672>"));
