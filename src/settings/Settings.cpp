@@ -17,10 +17,24 @@ std::unique_ptr<QSettings> openStore()
 QString ReadSetting(const QString &Key)
 {
     const QVariant value = openStore()->value(Key);
-    return value.canConvert<QString>() ? value.toString() : QString();
+    // Only plain text counts: anything else stored under the name reads as absent.
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
 void WriteSetting(const QString &Key, const QString &Value)
 {
-    openStore()->setValue(Key, Value);
+    WriteSettings({{Key, Value}});
+}
+
+void WriteSettings(const SettingValues &values)
+{
+    // QSettings merges and writes the file under a lock when it is synced, here once at the end.
+    const std::unique_ptr<QSettings> store = openStore();
+    for (const auto &[key, value] : values)
+        store->setValue(key, value);
+}
+
+bool SettingsStoreIsEmpty()
+{
+    return openStore()->allKeys().isEmpty();
 }

@@ -72,7 +72,7 @@ QFont notesFont()
 
 } // namespace
 
-frmeBayFees::frmeBayFees(QWidget *parent) : QMainWindow(parent), m_captions(new CaptionTable)
+frmeBayFees::frmeBayFees(bool isFirstTime, QWidget *parent) : QMainWindow(parent), m_captions(new CaptionTable)
 {
     setObjectName(QStringLiteral("frmeBayFees"));
     setFont(windowFont());
@@ -106,10 +106,10 @@ frmeBayFees::frmeBayFees(QWidget *parent) : QMainWindow(parent), m_captions(new 
     connectSingleItemTab();
     connectMultipleItemTab();
     connectPaymentAndShippingTabs();
+    connectNotepad();
     installEntryFields();
 
-    ApplyLocalizedCaptions();
-    SelectSite(CAuctionSite::UnitedStates);
+    Form_Load(isFirstTime);
     SSTab1_Click(0);
 }
 
@@ -163,11 +163,9 @@ void frmeBayFees::UpdateCurrencyLabels()
     }
 }
 
-void frmeBayFees::SaveConversionRate()
+QString frmeBayFees::rateSettingName(qint32 site)
 {
-    const QString setting = QString::fromLatin1(siteTexts(m_oSite.Site()).rateSetting);
-    if (!setting.isEmpty() && !txtConversion->text().isEmpty())
-        WriteSetting(setting, txtConversion->text());
+    return QString::fromLatin1(siteTexts(site).rateSetting);
 }
 
 void frmeBayFees::SelectSite(qint32 site)
@@ -190,7 +188,7 @@ void frmeBayFees::SelectSite(qint32 site)
             rateControl->setVisible(converted);
         chkInternationalPayPal->setText(GetLocalizedString(QString::fromLatin1(texts.buyerAbroad)));
         if (converted)
-            txtConversion->setText(ReadSetting(QString::fromLatin1(texts.rateSetting)));
+            txtConversion->setText(ReadSetting(rateSettingName(site)));
         lblTreuhandservice->setVisible(site == CAuctionSite::Germany);
     }
 
@@ -264,12 +262,6 @@ void frmeBayFees::RefreshNotepadBand()
     client->setFixedHeight(Twips::toPixels(m_notepadVisible ? ClientHeight : CollapsedClientHeight, client));
     for (QPushButton *button : {cmdClearNotepad, cmdCopyNotepad, cmdPrintNotepad})
         button->setVisible(m_notepadVisible);
-}
-
-void frmeBayFees::cmdNotepad_Click()
-{
-    m_notepadVisible = !m_notepadVisible;
-    RefreshOptionStates();
 }
 
 void frmeBayFees::HighlightShippingCountry()

@@ -2,9 +2,11 @@
 
 #include "CAuctionSite.h"
 #include "CDutchAuction.h"
+#include "CNotes.h"
 #include "CPaymentService.h"
 #include "CRegularAuction.h"
 #include "ListingOptions.h"
+#include "Settings.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -44,7 +46,10 @@ class frmeBayFees : public QMainWindow
     Q_OBJECT
 
 public:
+    // On the first run of an installation the default settings are stored before they are loaded.
+    // Without the start-up's word, a store that holds nothing yet counts as a first run.
     explicit frmeBayFees(QWidget *parent = nullptr);
+    frmeBayFees(bool isFirstTime, QWidget *parent = nullptr);
     ~frmeBayFees() override;
 
     // The site schedule the three calculators share.
@@ -80,6 +85,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class EntryFieldEvents;
@@ -140,9 +146,29 @@ private:
     void lblPostal_Click(int index);
     void OpenURL(const QUrl &address);
 
-    // Notepad band.
+    // Notepad band (frmeBayFees_notepad.cpp).
+    void connectNotepad();
     void cmdNotepad_Click();
+    void cmdClearNotepad_Click();
+    void cmdCopyNotepad_Click();
+    void AppendToNotes(const QString &summary);
+    void PrintNotepad();
     void RefreshNotepadBand();
+
+    // Settings (frmeBayFees_settings.cpp).
+    void Form_Load(bool isFirstTime);
+    void LoadSettings();
+    void SaveSettings();
+    void SaveDefaultSettings();
+    void LoadCheckSetting(const QString &name, QCheckBox *box);
+    void LoadOptionSetting(const QString &name, QRadioButton *option);
+    void SaveCheckSetting(SettingValues &values, const QString &name, const QCheckBox *box) const;
+    void SaveOptionSetting(SettingValues &values, const QString &name, const QRadioButton *option) const;
+    void loadListIndex(const QString &name, QComboBox *list);
+    void appendConversionRate(SettingValues &values) const;
+    void SetStayOnTop(bool onTop);
+    // The exchange-rate setting of a site; eBay.com has none.
+    static QString rateSettingName(qint32 site);
 
     // Entry fields (frmeBayFees_entryfields.cpp): key filters, change checks, focus.
     void installEntryFields();
@@ -158,9 +184,11 @@ private:
     CRegularAuction m_oRegularAuction;
     CDutchAuction m_oDutchAuction;
     CPaymentService m_oPaymentService;
+    CNotes m_oNotes;
     bool m_motors = false;
     bool m_vehicle = false;
     bool m_notepadVisible = false;
+    bool m_unloaded = false;
     QPushButton *m_defaultButton = nullptr;
     CaptionTable *m_captions = nullptr;
     EntryFieldEvents *m_entryFieldEvents = nullptr;

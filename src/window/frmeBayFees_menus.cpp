@@ -110,6 +110,8 @@ void frmeBayFees::connectMenus()
     connect(mnuOptionsSiteCanada, &QAction::triggered, this, [this] { SelectSite(CAuctionSite::Canada); });
     connect(mnuOptionsSiteGermany, &QAction::triggered, this, [this] { SelectSite(CAuctionSite::Germany); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(cmdNotepad, &QPushButton::clicked, this, [this] { cmdNotepad_Click(); });
+    connect(mnuOptionsSaveSettings, &QAction::triggered, this, [this] { SaveSettings(); });
+    // The item's tick flips before this runs: it is the state asked for.
+    connect(mnuOptionsOnTop, &QAction::triggered, this, [this](bool onTop) { SetStayOnTop(onTop); });
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { SSTab1_Click(tab); });
 }

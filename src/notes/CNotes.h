@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class CAuctionSite;
+
+// Numbered summaries of one calculation for the notepad. Every figure arrives as the text its
+// field shows; CNotes adds the labels of the running language, the site's currency and the
+// running number, and no arithmetic. Lines end in CR LF.
+class CNotes
+{
+public:
+    QString AddToNotesRegular(bool Reserve, const QString &StartPrice, const QString &ListingFee,
+                              const QString &ExtraFeatures, bool Sold, const QString &ClosingBid,
+                              const QString &FinalValueFee, const QString &TotalFees, const CAuctionSite &Site);
+    QString AddToNotesDutch(const QString &NumberOffered, const QString &OpeningPrice, const QString &ExtraFeatures,
+                            const QString &NumberSold, const QString &SoldAt, const QString &TotalRevenue,
+                            const QString &TotalFees, const QString &FeesPerItem, const CAuctionSite &Site);
+    QString AddToNotesPayment(const QString &PaymentAmount, const QString &PayPalFee, const CAuctionSite &Site);
+
+    // Numbering starts again at 1 after this. The notepad never calls it: clearing the notepad
+    // keeps the count going.
+    void ResetCounter() { m_counter = 0; }
+
+private:
+    // The next summary's number, as text. Wider than the 16 bits the numbering needs, so it never
+    // wraps in a window's lifetime.
+    QString nextNumber();
+
+    qint64 m_counter = 0;
+};
