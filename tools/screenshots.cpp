@@ -1,5 +1,6 @@
 // Renders the window's four tabs on eBay.com and eBay Germany, with example figures entered,
-// into docs/screenshot-<tab>-<site>.png. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
+// into docs/screenshot-<tab>-<site>.png, and the open notepad with one summary of each tab into
+// docs/screenshot-notepad-<site>.png. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
 
 #include "frmeBayFees.h"
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +70,15 @@ int main(int argc, char **argv)
             window.grab().save(out.filePath(QStringLiteral("screenshot-%1-%2.png").arg(QString::fromLatin1(tabs[tab]),
                                                                                      QString::fromLatin1(site))));
         }
+
+        window.findChild<QPushButton *>(QStringLiteral("cmdNotepad"))->click();
+        for (const char *add : {"cmdAddRegularToNotes", "cmdAddDutchToNotes", "cmdAddPaymentsToNotes"})
+            window.findChild<QPushButton *>(QString::fromLatin1(add))->click();
+        tabWidget->setCurrentIndex(0);
+        if (QWidget *focused = QApplication::focusWidget())
+            focused->clearFocus();
+        QApplication::processEvents();
+        window.grab().save(out.filePath(QStringLiteral("screenshot-notepad-%1.png").arg(QString::fromLatin1(site))));
     }
     return 0;
 }
