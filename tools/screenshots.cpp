@@ -1,7 +1,10 @@
-// Renders the window's four tabs on eBay.com and eBay Germany, with example figures entered,
-// into docs/screenshot-<tab>-<site>.png, and the open notepad with one summary of each tab into
+// Renders the window's four tabs on eBay.com in English and on eBay Germany in German (with the
+// German language library and number format), with example figures entered, into
+// docs/screenshot-<tab>-<site>.png, and the open notepad with one summary of each tab into
 // docs/screenshot-notepad-<site>.png. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
 
+#include "Languages.h"
+#include "Settings.h"
 #include "frmeBayFees.h"
 
 #include <QAction>
@@ -40,6 +43,10 @@ int main(int argc, char **argv)
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
 
     for (const char *site : {"us", "de"}) {
+        const bool german = QByteArray(site) == "de";
+        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates));
+        WriteSetting(QStringLiteral("Language"), german ? QStringLiteral("German") : QStringLiteral("English"));
+        InitLanguage();
         frmeBayFees window;
         window.show();
         if (QByteArray(site) == "de")

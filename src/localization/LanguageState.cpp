@@ -2,6 +2,18 @@
 
 LanguageInfo &CurrentLanguage()
 {
-    static LanguageInfo current;
+    static LanguageInfo current = LanguageInfo::EnglishUnitedStates();
     return current;
+}
+
+QString &LanguageSetting()
+{
+    static QString setting;
+    return setting;
+}
+
+QList<LanguageInfo> &LanguageLibraries()
+{
+    static QList<LanguageInfo> libraries;
+    return libraries;
 }

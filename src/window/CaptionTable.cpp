@@ -1,5 +1,6 @@
 #include "CaptionTable.h"
 
+#include "CompanyName.h"
 #include "Localization.h"
 
 #include <QAbstractButton>
@@ -8,6 +9,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
+
+#include <algorithm>
 
 void CaptionTable::setText(QObject *control, const QString &taggedText)
 {
@@ -27,11 +30,27 @@ void CaptionTable::setTabText(QTabWidget *tabs, int index, const QString &tagged
     write(m_entries.back(), taggedText);
 }
 
+bool CaptionTable::has(const QObject *control, Property property) const
+{
+    return std::any_of(m_entries.cbegin(), m_entries.cend(), [&](const Entry &entry) {
+        return entry.control == control && entry.property == property;
+    });
+}
+
 void CaptionTable::apply() const
 {
     for (const Entry &entry : m_entries) {
         // An empty design-time tool tip stays empty; the lookup would only log it.
-        write(entry, entry.taggedText.isEmpty() ? QString() : GetLocalizedString(entry.taggedText));
+        QString text = entry.taggedText.isEmpty() ? QString() : GetLocalizedString(entry.taggedText);
+        // Two menu items name the company, which a branded installation replaces.
+        if (entry.property == Property::Text && entry.control) {
+            const QString name = entry.control->objectName();
+            if (name == QLatin1String("mnuHelpHomepage"))
+                text = CompanyName() + QStringLiteral(" Homepage");
+            else if (name == QLatin1String("mnuHelpSubscribe"))
+                text = WithCompanyName(text);
+        }
+        write(entry, text);
     }
 }
 

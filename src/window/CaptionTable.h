@@ -19,6 +19,9 @@ public:
     void setToolTip(QObject *control, const QString &taggedText);
     void setTabText(QTabWidget *tabs, int index, const QString &taggedText);
 
+    bool hasText(const QObject *control) const { return has(control, Property::Text); }
+    bool hasToolTip(const QObject *control) const { return has(control, Property::ToolTip); }
+
     // Sets every kept text through the tagged-string lookup, in the order they were kept.
     void apply() const;
 
@@ -32,6 +35,7 @@ public:
     const QList<Entry> &entries() const { return m_entries; }
 
 private:
+    bool has(const QObject *control, Property property) const;
     static void write(const Entry &entry, const QString &text);
 
     QList<Entry> m_entries;

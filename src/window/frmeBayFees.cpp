@@ -100,6 +100,7 @@ frmeBayFees::frmeBayFees(bool isFirstTime, QWidget *parent) : QMainWindow(parent
         (this->*build)(page);
     }
     buildNotepad(client);
+    keepRemainingDesignTexts();
     txtNotes->setFont(notesFont());
 
     connectMenus();

@@ -83,6 +83,9 @@ public:
 
     bool NotepadVisible() const { return m_notepadVisible; }
 
+    // The tagged design-time texts of the controls, as kept when the window was made.
+    const CaptionTable &Captions() const { return *m_captions; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -102,6 +105,7 @@ private:
     void connectMultipleItemTab();
     void connectPaymentAndShippingTabs();
     void connectMenus();
+    void keepRemainingDesignTexts();
 
     // Site and lists.
     void UpdateCurrencyLabels();
@@ -111,6 +115,7 @@ private:
     void SaveConversionRate();
     void HighlightShippingCountry();
     void SSTab1_Click(int tab);
+    void mnuLang_Click(int index);
 
     // Single-item tab (frmeBayFees_singleitem.cpp).
     ListingOptions RegularListingOptions() const;

@@ -133,11 +133,8 @@ void frmeBayFees::buildShippingTab(QWidget *page)
     auto link = [&](int index, int left, int top) {
         LinkLabel *label = makeControl<LinkLabel>(page, "lblPostal", left + 240, top, columnWidth - 240, RowHeight);
         label->setProperty("index", index);
-        const QString caption = QString::fromLatin1(postalCaptions[index]);
-        if (caption.endsWith(QLatin1Char('>')))
-            c.setText(label, caption);
-        else
-            label->setText(caption);  // a company name: the same in every language
+        // "Craters and Freighters" has no tag: a company name, the same in every language.
+        c.setText(label, QString::fromLatin1(postalCaptions[index]));
         lblPostal[std::size_t(index)] = label;
         return top + RowHeight + 45;
     };

@@ -3,6 +3,7 @@
 #include "frmeBayFees.h"
 
 #include "CaptionTable.h"
+#include "Languages.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -113,5 +114,15 @@ void frmeBayFees::connectMenus()
     connect(mnuOptionsSaveSettings, &QAction::triggered, this, [this] { SaveSettings(); });
     // The item's tick flips before this runs: it is the state asked for.
     connect(mnuOptionsOnTop, &QAction::triggered, this, [this](bool onTop) { SetStayOnTop(onTop); });
+    for (std::size_t index = 0; index < mnuLang.size(); ++index)
+        connect(mnuLang[index], &QAction::triggered, this, [this, index] { mnuLang_Click(int(index)); });
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { SSTab1_Click(tab); });
+}
+
+void frmeBayFees::mnuLang_Click(int index)
+{
+    // The new language shows at once, without a restart.
+    ChangeLanguage(mnuLang[std::size_t(index)]);
+    BuildLanguageMenu(mnuLang);
+    ApplyLocalizedCaptions();
 }

@@ -4,6 +4,7 @@
 #include "frmeBayFees.h"
 
 #include "LanguageState.h"
+#include "Languages.h"
 #include "NumberText.h"
 #include "Settings.h"
 
@@ -98,6 +99,8 @@ void frmeBayFees::Form_Load(bool isFirstTime)
     cboRealEstateType->setCurrentIndex(0);
     if (isFirstTime)
         SaveDefaultSettings();
+    BuildLanguageMenu(mnuLang);
+    // The design-time texts were kept in the caption table as the controls were made.
     ApplyLocalizedCaptions();
     LoadSettings();
 }
