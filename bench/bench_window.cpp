@@ -2,11 +2,15 @@
 //   (a) leaving the opening-bid field of the single-item tab, with five extra features ticked,
 //       until the four result fields (insertion fee, extras, final value fee, total) hold new texts;
 //   (b) choosing another site in the Options menu: the site switch and the recalculation of the
-//       three tabs.
+//       three tabs;
+//   (c) choosing another language in the Languages menu (German and English in turn, with the
+//       German library of the program's folder): the language started again, every caption
+//       set and the three tabs recalculated.
 // Each is also timed with the repaint the change causes (the posted update requests processed).
 // Run: QT_QPA_PLATFORM=offscreen build/bin/bench_window [rounds]   (default 2000 rounds each)
 // Settings go to a temporary folder; the user's own are never touched.
 
+#include "Languages.h"
 #include "frmeBayFees.h"
 
 #include <QAction>
@@ -16,6 +20,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -102,6 +107,7 @@ int main(int argc, char **argv)
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     const int warmUp = std::max(20, rounds / 20);
 
+    InitLanguage();  // as at start-up: finds the language libraries beside the program
     frmeBayFees window;
     window.show();
     QApplication::setActiveWindow(&window);
@@ -185,11 +191,49 @@ int main(int argc, char **argv)
         }
     }
 
+    // (c) Language switch through the Languages menu: item 3 is the German library, item 1 English.
+    std::vector<qint64> language, languagePaint;
+    QAction *german = nullptr;
+    QAction *english = nullptr;
+    for (QAction *item : window.findChildren<QAction *>(QStringLiteral("mnuLang"))) {
+        if (item->property("index").toInt() == 3 && item->isVisible())
+            german = item;
+        if (item->property("index").toInt() == 1)
+            english = item;
+    }
+    if (!german || !english) {
+        std::fprintf(stderr, "no German item in the Languages menu: is CalvextraLang407.dll beside the program?\n");
+        return 2;
+    }
+    const int languageRounds = std::max(10, rounds / 10);
+    for (int round = -warmUp / 4; round < languageRounds; ++round) {
+        QAction *choice = (round & 1) ? english : german;
+        const QString expectedTab = (round & 1) ? QStringLiteral("&Single Item") : QStringLiteral("Einzelner Artikel");
+        settle();
+
+        QElapsedTimer timer;
+        timer.start();
+        choice->trigger();
+        const qint64 switched = timer.nsecsElapsed();
+        settle();
+        const qint64 painted = timer.nsecsElapsed();
+
+        auto *tabs = find<QTabWidget>(window, "SSTab1");
+        if (tabs->tabText(0) != expectedTab || results[3]->text().isEmpty())
+            ++failures;
+        if (round >= 0) {
+            language.push_back(switched);
+            languagePaint.push_back(painted);
+        }
+    }
+
     std::printf("platform %s, %d warm-up rounds left out\n", qPrintable(QGuiApplication::platformName()), warmUp);
     print("(a) leave txtStartingPrice", leave, 1.0);
     print("(a) ... including repaint", leavePaint, 1.0);
     print("(b) SelectSite via menu action", site, 5.0);
     print("(b) ... including repaint", sitePaint, 5.0);
+    print("(c) language switch via menu action", language, 30.0);
+    print("(c) ... including repaint", languagePaint, 30.0);
     if (failures) {
         std::printf("FAILED: %d rounds did not update what they should\n", failures);
         return 1;

@@ -128,7 +128,9 @@ void frmeBayFees::SaveConversionRate()
 {
     SettingValues values;
     appendConversionRate(values);
-    WriteSettings(values);
+    // Every change of site passes here: the store is only written when the rate is new.
+    if (!values.isEmpty() && ReadSetting(values.front().first) != values.front().second)
+        WriteSettings(values);
 }
 
 void frmeBayFees::LoadCheckSetting(const QString &name, QCheckBox *box)
