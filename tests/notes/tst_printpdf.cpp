@@ -1,4 +1,482 @@
+// The word-wrap printer on a real printer: notepad texts printed to PDF files and read back with
+// pdftotext (poppler-utils), page by page, with the position of every line.
+
+#include "CWordWrap.h"
+#include "PrinterSurface.h"
+#include "TestLocales.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr double TwipsPerPoint = 20;
+// The header of every page when no language library is loaded.
+const QString Header = QStringLiteral("Calvextra Notes");
+// How far pdftotext's box of a text may lie from where it was drawn, in points (a line is about
+// 11.7 points high). Horizontal positions come from the glyph advances and agree closely; the
+// top of a box comes from the font's ascent as written into the PDF, which may differ a little
+// from the one Qt measures.
+constexpr double HorizontalSlack = 0.5;
+constexpr double VerticalSlack = 1.0;
+
+struct PdfLine
+{
+    QString text;  // the words of one printed line, one blank apart
+    QRectF box;    // in points from the top-left corner of the paper
+    QStringList words;
+};
+
+struct PdfPage
+{
+    QSizeF size;           // in points
+    QList<PdfLine> lines;  // top to bottom, from the word boxes
+    QStringList layout;    // the non-blank lines of the page as laid out, blanks collapsed
+};
+
+QString decodeEntities(QString text)
+{
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
+}
+
+// Runs pdftotext; the text of what went wrong, or an empty text and its output.
+QString runPdfToText(const QStringList &arguments, QByteArray &output)
+{
+    const QString program = QStringLiteral(PDFTOTEXT_PROGRAM);
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(30000))
+        return QStringLiteral("pdftotext (%1) could not be run: %2. Install poppler-utils.")
+            .arg(program, process.errorString());
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return QStringLiteral("pdftotext (%1) did not finish within a minute").arg(program);
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QStringLiteral("pdftotext %1 failed (exit code %2): %3")
+            .arg(arguments.join(QLatin1Char(' ')))
+            .arg(process.exitCode())
+            .arg(QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+    output = process.readAllStandardOutput();
+    return QString();
+}
+
+// Words whose tops lie within a point of each other were printed on one line.
+QList<PdfLine> groupIntoLines(QList<std::pair<QString, QRectF>> words)
+{
+    std::sort(words.begin(), words.end(), [](const auto &a, const auto &b) {
+        return a.second.top() < b.second.top() - 1.0 || (qAbs(a.second.top() - b.second.top()) <= 1.0 && a.second.left() < b.second.left());
+    });
+    QList<PdfLine> lines;
+    for (const auto &[text, box] : words) {
+        if (!lines.isEmpty() && qAbs(lines.last().box.top() - box.top()) <= 1.0) {
+            PdfLine &line = lines.last();
+            line.text += QLatin1Char(' ') + text;
+            line.words.append(text);
+            line.box = line.box.united(box);
+        } else {
+            lines.append({text, box, {text}});
+        }
+    }
+    return lines;
+}
+
+// Reads a PDF file back: the page count and size and the word boxes from "pdftotext -bbox", the
+// texts of each page from "pdftotext -layout". An empty text when all went well.
+QString readPdf(const QString &path, QList<PdfPage> &pages)
+{
+    pages.clear();
+    QByteArray boxes;
+    if (QString error = runPdfToText({QStringLiteral("-bbox"), path, QStringLiteral("-")}, boxes); !error.isEmpty())
+        return error;
+    const QString html = QString::fromUtf8(boxes);
+    static const QRegularExpression pageTag(
+        QStringLiteral(R"re(<page width="([0-9.]+)" height="([0-9.]+)">(.*?)</page>)re"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression wordTag(QStringLiteral(
+        R"re(<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">(.*?)</word>)re"));
+    for (const QRegularExpressionMatch &page : pageTag.globalMatch(html)) {
+        QList<std::pair<QString, QRectF>> words;
+        for (const QRegularExpressionMatch &word : wordTag.globalMatch(page.captured(3))) {
+            const QPointF topLeft(word.captured(1).toDouble(), word.captured(2).toDouble());
+            const QPointF bottomRight(word.captured(3).toDouble(), word.captured(4).toDouble());
+            words.append({decodeEntities(word.captured(5)), QRectF(topLeft, bottomRight)});
+        }
+        pages.append({QSizeF(page.captured(1).toDouble(), page.captured(2).toDouble()), groupIntoLines(words), {}});
+    }
+
+    QByteArray layout;
+    if (QString error = runPdfToText({QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                      QStringLiteral("-")},
+                                     layout);
+        !error.isEmpty())
+        return error;
+    // Every page ends in a form feed.
+    QStringList pageTexts = QString::fromUtf8(layout).split(QLatin1Char('\f'));
+    if (!pageTexts.isEmpty() && pageTexts.last().trimmed().isEmpty())
+        pageTexts.removeLast();
+    if (pageTexts.size() != pages.size())
+        return QStringLiteral("pdftotext found %1 pages with -bbox but %2 with -layout").arg(pages.size()).arg(pageTexts.size());
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        for (const QString &line : pageTexts.at(i).split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty())
+                pages[i].layout.append(line.simplified());
+        }
+    }
+    return QString();
+}
+
+QString near(const char *what, double actual, double expected, double slack)
+{
+    if (qAbs(actual - expected) <= slack)
+        return QString();
+    return QStringLiteral("%1 at %2 pt, expected %3 pt (within %4 pt)").arg(QLatin1String(what)).arg(actual).arg(expected).arg(slack);
+}
+
+// A PDF printer on A4 at high resolution, writing to the given file.
+struct PdfPrinter
+{
+    QPrinter printer{QPrinter::HighResolution};
+
+    explicit PdfPrinter(const QString &path)
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(path);
+    }
+};
+
+// A PDF file in a private folder, and the print surface on its printer in the usual 10-point face.
+struct PdfJob
+{
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("notes.pdf"));
+    PdfPrinter pdf{path};
+    QPrinter &printer = pdf.printer;
+    std::optional<PrinterSurface> surface;
+
+    PdfJob() { surface.emplace(printer, PrinterSurface::DefaultFont()); }
+
+    // Where the printable area, the origin of all twips positions, lies on the paper.
+    QPointF origin() const { return printer.pageLayout().paintRect(QPageLayout::Point).topLeft(); }
+};
+
+// A surface that owns its printer, for the word-wrap printer's own opener.
+class OwnedPdfSurface : private PdfPrinter, public PrinterSurface
+{
+public:
+    explicit OwnedPdfSurface(const QString &path)
+        : PdfPrinter(path), PrinterSurface(PdfPrinter::printer, PrinterSurface::DefaultFont())
+    {
+    }
+};
+
+// Where the word-wrap printer breaks pages: the body starts at the top margin, and after a line
+// end a new page begins once Y has passed the bottom margin.
+int linesPerPage(const PrintSurface &surface, const CWordWrap &wrap)
+{
+    const float lineHeight = surface.TextHeight(QStringLiteral("Line"));
+    const float lastLineTop = surface.PageHeight() - wrap.MarginBottom();
+    float y = wrap.MarginTop();
+    int lines = 1;
+    while ((y += lineHeight) <= lastLineTop)
+        ++lines;
+    return lines;
+}
+
+QString notepadLine(int number)
+{
+    return QStringLiteral("Line %1: REGULAR AUCTION:  Opening Bid $10.00, Sold at $25.00, Total eBay Fees $2.61")
+        .arg(number, 3, 10, QLatin1Char('0'));
+}
+
+QString dateText(QDate date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+// The footer as read back: the date, then the page number.
+QString footer(const QString &date, int page)
+{
+    return date + QStringLiteral(" Page ") + QString::number(page);
+}
+
+} // namespace
+
+class TestPrintPdf : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The date at the foot of every page is written in the user's short date format.
+    void initTestCase_data() { addLocaleRows(); }
+
+    void initTestCase()
+    {
+        QByteArray version;
+        const QString error = runPdfToText({QStringLiteral("-v")}, version);
+        if (!error.isEmpty())
+            QFAIL(qPrintable(error));
+    }
+
+    void init() { applyLocaleRow(); }
+
+    void cleanup()
+    {
+        CWordWrap::setSurfaceOpener(nullptr);
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+    void surfaceMeasuresInTwips()
+    {
+        PdfJob job;
+        // The area a painter on the printer can draw on, in device pixels.
+        const double pixelsPerTwip = job.printer.resolution() / 1440.0;
+        QVERIFY2(qAbs(job.surface->PageWidth() * pixelsPerTwip - job.printer.width()) <= 1,
+                 qPrintable(QStringLiteral("page width %1 twips, %2 pixels at %3 dpi")
+                                .arg(job.surface->PageWidth()).arg(job.printer.width()).arg(job.printer.resolution())));
+        QVERIFY2(qAbs(job.surface->PageHeight() * pixelsPerTwip - job.printer.height()) <= 1,
+                 qPrintable(QStringLiteral("page height %1 twips, %2 pixels at %3 dpi")
+                                .arg(job.surface->PageHeight()).arg(job.printer.height()).arg(job.printer.resolution())));
+        // A 10-point line is a little more than 10 points (200 twips) high.
+        const float lineHeight = job.surface->TextHeight(QStringLiteral("Line"));
+        QVERIFY2(lineHeight >= 200 && lineHeight <= 320, qPrintable(QStringLiteral("line height %1 twips").arg(lineHeight)));
+        const float zero = job.surface->TextWidth(QStringLiteral("0"));
+        QVERIFY2(zero >= 50 && zero <= 200, qPrintable(QStringLiteral("width of \"0\": %1 twips").arg(zero)));
+        QVERIFY(qAbs(job.surface->TextWidth(QStringLiteral("0000")) - 4 * zero) <= 1);
+        QCOMPARE(job.surface->Page(), 1);
+        job.surface->EndDoc();
+    }
+
+    void threePages_data()
+    {
+        QTest::addColumn<int>("thirdPageHalves");
+        QTest::addColumn<bool>("finalLineEnd");
+        QTest::newRow("two and a half pages, every line ended") << 1 << true;
+        QTest::newRow("three full pages, the last line unended") << 2 << false;
+        // The page test at the last line end starts the third page: header, date and number only.
+        QTest::newRow("two full pages and a final line end") << 0 << true;
+    }
+
+    void threePages()
+    {
+        QFETCH(int, thirdPageHalves);
+        QFETCH(bool, finalLineEnd);
+
+        PdfJob job;
+        PrinterSurface &surface = *job.surface;
+        CWordWrap wrap;
+        const int perPage = linesPerPage(surface, wrap);
+        QVERIFY2(perPage >= 10 && perPage <= 200, qPrintable(QStringLiteral("%1 lines per page").arg(perPage)));
+        const int lineCount = 2 * perPage + perPage * thirdPageHalves / 2;
+
+        QStringList lines;
+        for (int number = 1; number <= lineCount; ++number) {
+            lines.append(notepadLine(number));
+            // Every line fits between the margins, so only line ends break lines.
+            QVERIFY(surface.TextWidth(lines.last()) <= surface.PageWidth() - wrap.MarginLeft() - wrap.MarginRight());
+        }
+        QString text = lines.join(QStringLiteral("\r\n"));
+        if (finalLineEnd)
+            text += QStringLiteral("\r\n");
+
+        const QDate before = QDate::currentDate();
+        wrap.PrintText(text, surface);
+        const QDate after = QDate::currentDate();
+        QCOMPARE(surface.Page(), 3);
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        QList<PdfPage> pages;
+        if (const QString error = readPdf(job.path, pages); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        QCOMPARE(pages.size(), 3);
+
+        const QPointF origin = job.origin();
+        const double lineHeight = surface.TextHeight(QStringLiteral("Line")) / TwipsPerPoint;
+        for (int page = 1; page <= 3; ++page) {
+            const PdfPage &pdf = pages.at(page - 1);
+            QVERIFY2(qAbs(pdf.size.width() - 595.28) < 0.5 && qAbs(pdf.size.height() - 841.89) < 0.5,
+                     qPrintable(QStringLiteral("page %1 is %2 x %3 pt, not A4").arg(page).arg(pdf.size.width()).arg(pdf.size.height())));
+
+            const QStringList body = lines.mid((page - 1) * perPage, perPage);
+            const QString date = pdf.layout.isEmpty() || !pdf.layout.last().startsWith(dateText(after)) ? dateText(before)
+                                                                                                        : dateText(after);
+            QStringList expected = {Header};
+            for (const QString &line : body)
+                expected.append(line.simplified());
+            expected.append(footer(date, page));
+            if (pdf.layout != expected) {
+                qWarning().noquote() << "page" << page << "reads:\n" << pdf.layout.join(QLatin1Char('\n'));
+                QCOMPARE(pdf.layout, expected);
+            }
+
+            // Where each line was printed: the header centred inside the top margin, the body from
+            // the top-left corner of the margins one line height apart, the date at the left margin
+            // and the page number ending at the right margin, half a bottom margin above the foot.
+            QCOMPARE(pdf.lines.size(), body.size() + 2);
+            const PdfLine &header = pdf.lines.first();
+            QStringList misplaced;
+            misplaced << near("header centre", header.box.center().x(), origin.x() + surface.PageWidth() / 2 / TwipsPerPoint, HorizontalSlack)
+                      << near("header top", header.box.top(),
+                              origin.y() + (wrap.MarginTop() - surface.TextHeight(wrap.HeaderText())) / 2 / TwipsPerPoint,
+                              VerticalSlack);
+            for (qsizetype i = 0; i < body.size(); ++i) {
+                const PdfLine &line = pdf.lines.at(i + 1);
+                misplaced << near("body line left", line.box.left(), origin.x() + wrap.MarginLeft() / TwipsPerPoint, HorizontalSlack)
+                          << near("body line top", line.box.top(),
+                                  origin.y() + wrap.MarginTop() / TwipsPerPoint + double(i) * lineHeight, VerticalSlack);
+            }
+            const PdfLine &foot = pdf.lines.last();
+            const double footTop = origin.y() + (surface.PageHeight() - wrap.MarginBottom() / 2) / TwipsPerPoint;
+            misplaced << near("date left", foot.box.left(), origin.x() + wrap.MarginLeft() / TwipsPerPoint, HorizontalSlack)
+                      << near("page number right", foot.box.right(),
+                              origin.x() + (surface.PageWidth() - wrap.MarginRight()) / TwipsPerPoint, HorizontalSlack)
+                      << near("footer top", foot.box.top(), footTop, VerticalSlack);
+            misplaced.removeAll(QString());
+            QVERIFY2(misplaced.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(page) + misplaced.join(QStringLiteral("; "))));
+        }
+    }
+
+    void emptyText()
+    {
+        PdfJob job;
+        CWordWrap wrap;
+        const QDate before = QDate::currentDate();
+        wrap.PrintText(QString(), *job.surface);
+        const QDate after = QDate::currentDate();
+        QCOMPARE(job.surface->Page(), 1);
+
+        QList<PdfPage> pages;
+        if (const QString error = readPdf(job.path, pages); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        QCOMPARE(pages.size(), 1);
+        const QStringList today = {Header, footer(dateText(after), 1)};
+        if (pages.first().layout != today)
+            QCOMPARE(pages.first().layout, QStringList({Header, footer(dateText(before), 1)}));
+    }
+
+    void longWord_data()
+    {
+        // Body lines from the top margin down; an empty entry is a line left empty, and
+        // "<long>" stands for the long word.
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("body");
+        QTest::newRow("after a word") << QStringLiteral("Before <long> After\r\n")
+                                      << QStringList{QStringLiteral("Before"), QStringLiteral("<long>"), QStringLiteral("After")};
+        QTest::newRow("at the start, below an empty line") << QStringLiteral("<long> After")
+                                                           << QStringList{QString(), QStringLiteral("<long>"), QStringLiteral("After")};
+    }
+
+    void longWord()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, body);
+
+        PdfJob job;
+        PrinterSurface &surface = *job.surface;
+        CWordWrap wrap;
+        // Just wider than the space between the margins, so it ends inside the right margin.
+        const float between = surface.PageWidth() - wrap.MarginLeft() - wrap.MarginRight();
+        const QString letters = QStringLiteral("Supercalifragilisticexpialidocious");
+        QString word;
+        for (qsizetype i = 0; surface.TextWidth(word) <= between; ++i)
+            word += letters.at(i % letters.size());
+        QVERIFY(surface.TextWidth(word) < between + wrap.MarginRight());
+        text.replace(QStringLiteral("<long>"), word);
+        body.replaceInStrings(QStringLiteral("<long>"), word);
+
+        wrap.PrintText(text, surface);
+        QCOMPARE(surface.Page(), 1);
+
+        QList<PdfPage> pages;
+        if (const QString error = readPdf(job.path, pages); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        QCOMPARE(pages.size(), 1);
+        const PdfPage &pdf = pages.first();
+        QStringList printedBody = body;
+        printedBody.removeAll(QString());
+        QCOMPARE(pdf.layout.mid(1, pdf.layout.size() - 2), printedBody);
+
+        // Each body line where it belongs, the long word whole, from the left margin into the
+        // right one.
+        const QPointF origin = job.origin();
+        const double lineHeight = surface.TextHeight(QStringLiteral("Line")) / TwipsPerPoint;
+        QCOMPARE(pdf.lines.size(), printedBody.size() + 2);
+        qsizetype next = 1;
+        for (qsizetype i = 0; i < body.size(); ++i) {
+            if (body.at(i).isEmpty())
+                continue;
+            const PdfLine &line = pdf.lines.at(next++);
+            QCOMPARE(line.text, body.at(i));
+            const QString top = near("line top", line.box.top(), origin.y() + wrap.MarginTop() / TwipsPerPoint + double(i) * lineHeight,
+                                     VerticalSlack);
+            QVERIFY2(top.isEmpty(), qPrintable(body.at(i).left(10) + QStringLiteral(": ") + top));
+            if (body.at(i) == word) {
+                QCOMPARE(line.words, QStringList{word});
+                QVERIFY2(near("long word left", line.box.left(), origin.x() + wrap.MarginLeft() / TwipsPerPoint, HorizontalSlack).isEmpty(),
+                         qPrintable(QString::number(line.box.left())));
+                QVERIFY(line.box.right() > origin.x() + (surface.PageWidth() - wrap.MarginRight()) / TwipsPerPoint);
+            }
+        }
+    }
+
+    void noPrinter()
+    {
+        try {
+            OpenPrinter(QPrinterInfo());
+            QFAIL("OpenPrinter on a null printer did not throw");
+        } catch (const PrintError &error) {
+            QVERIFY(!error.Description.trimmed().isEmpty());
+        }
+
+        // Through the word-wrap printer, which passes the error on with the cursor restored.
+        CWordWrap::setSurfaceOpener([] { return OpenPrinter(QPrinterInfo()); });
+        CWordWrap wrap;
+        QVERIFY_THROWS_EXCEPTION(PrintError, wrap.PrintText(notepadLine(1)));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void unwritableFile()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/notes.pdf"));
+        PdfPrinter pdf(path);
+        // Qt opens the file when the job starts, so the printer fails before the first page.
+        try {
+            PrinterSurface surface(pdf.printer, PrinterSurface::DefaultFont());
+            QFAIL("a print job on an unwritable file started");
+        } catch (const PrintError &error) {
+            QVERIFY2(error.Description.contains(QStringLiteral("notes.pdf")), qPrintable(error.Description));
+        }
+        QVERIFY(!QFileInfo::exists(path));
+
+        CWordWrap::setSurfaceOpener([path] { return std::make_unique<OwnedPdfSurface>(path); });
+        CWordWrap wrap;
+        QVERIFY_THROWS_EXCEPTION(PrintError, wrap.PrintText(notepadLine(1)));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!QFileInfo::exists(path));
+    }
+};
+
+QTEST_MAIN(TestPrintPdf)
 #include "tst_printpdf.moc"

@@ -1,4 +1,765 @@
-#include <QTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+#include "CWordWrap.h"
+#include "PrintSurface.h"
+#include "RecordingSurface.h"
+#include "TestLocales.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextCursor>
+
+namespace {
+
+const QString Separator = QStringLiteral("--------------------------------------------------");
+const QString Gap = QStringLiteral("    ");
+
+// The notepad keeps the CR LF of a summary as one paragraph break: its plain text has "\n" there.
+QString block(const QStringList &lines)
+{
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+// The figures of a single-item calculation, written with "." as separator.
+struct RegularFigures
+{
+    bool reserve;
+    QString start;
+    bool sold;
+    QString closing;
+    QString listing;
+    QString extras;
+    QString fvf;
+    QString total;
+};
+
+QString expectedRegular(int number, const QString &P, const RegularFigures &f)
+{
+    return block({Separator,
+                  QString::number(number) + QStringLiteral(". REGULAR AUCTION:  ")
+                      + (f.reserve ? QStringLiteral("Reserve Price: ") : QStringLiteral("Opening Bid: ")) + P
+                      + inLocale(f.start) + Gap + QStringLiteral("Item Sold?: ")
+                      + (f.sold ? QStringLiteral("Y") : QStringLiteral("N")) + Gap + QStringLiteral("Closing Bid: ")
+                      + P + inLocale(f.closing),
+                  QStringLiteral("Listing Fee: ") + P + inLocale(f.listing) + Gap
+                      + QStringLiteral("Extra Features Fees: ") + P + inLocale(f.extras) + Gap
+                      + QStringLiteral("Final Value Fee: ") + P + inLocale(f.fvf),
+                  QStringLiteral("TOTAL FEES: ") + P + inLocale(f.total), Separator});
+}
+
+struct DutchFigures
+{
+    QString offered;
+    QString opening;
+    QString sold;
+    QString soldAt;
+    QString revenue;
+    QString extras;
+    QString total;
+    QString perItem;
+};
+
+// Counts carry no currency; the extra-features and total groups are three blanks apart.
+QString expectedDutch(int number, const QString &P, const DutchFigures &f)
+{
+    return block({Separator,
+                  QString::number(number) + QStringLiteral(". DUTCH AUCTION:  ") + Gap
+                      + QStringLiteral("Number Offered: ") + f.offered + Gap + QStringLiteral("Opening Price: ") + P
+                      + inLocale(f.opening),
+                  QStringLiteral("Number Sold: ") + f.sold + Gap + QStringLiteral("Sold at: ") + P + inLocale(f.soldAt)
+                      + Gap + QStringLiteral("Total Revenue: ") + P + inLocale(f.revenue),
+                  QStringLiteral("Extra Features Fees: ") + P + inLocale(f.extras) + QStringLiteral("   ")
+                      + QStringLiteral("TOTAL FEES: ") + P + inLocale(f.total) + Gap
+                      + QStringLiteral("Fees Per Item: ") + P + inLocale(f.perItem),
+                  Separator});
+}
+
+QString expectedPayment(int number, const QString &P, const QString &amount, const QString &fee)
+{
+    return block({Separator,
+                  QString::number(number) + QStringLiteral(". PAYMENT FEE:  ") + Gap
+                      + QStringLiteral("Payment Amount: ") + P + inLocale(amount),
+                  QStringLiteral("PayPal Fee: ") + P + inLocale(fee), Separator});
+}
+
+// One print job as the recording surface saw it, kept after the window has released the surface.
+struct PrintJob
+{
+    QList<RecordingSurface::Printed> printed;
+    int lastPage = 0;
+    int documentsEnded = 0;
+};
+
+class KeptSurface : public RecordingSurface
+{
+public:
+    explicit KeptSurface(QList<PrintJob> &jobs) : m_jobs(jobs) {}
+    ~KeptSurface() override { m_jobs.append({printed, Page(), documentsEnded}); }
+
+private:
+    QList<PrintJob> &m_jobs;
+};
+
+// Everything printed, one line per item, for comparing two jobs.
+QStringList described(const PrintJob &job)
+{
+    QStringList lines;
+    for (const RecordingSurface::Printed &item : job.printed)
+        lines.append(QStringLiteral("%1 %2 %3 [%4]").arg(item.page).arg(item.x).arg(item.y).arg(item.text));
+    return lines;
+}
+
+// Default margins on the recording page: the body starts at 1440 and one line is 240 high; the
+// date and page number stand at 15000 - 1440 / 2.
+constexpr float BodyTop = 1440;
+constexpr float FooterY = 15000 - 720;
+
+// The body text of page 1, put together again line by line from the words and blanks printed.
+QStringList bodyLines(const PrintJob &job)
+{
+    QStringList lines;
+    for (const RecordingSurface::Printed &item : job.printed) {
+        if (item.page != 1 || item.y < BodyTop || item.y >= FooterY)
+            continue;
+        const auto line = qsizetype((item.y - BodyTop) / RecordingSurface::LineHeight);
+        while (lines.size() <= line)
+            lines.append(QString());
+        lines[line] += item.text;
+    }
+    return lines;
+}
+
+} // namespace
+
+// The notepad band of the calculator window: collapsing and expanding it, the summaries that the
+// three tabs add, and clearing, copying and printing its text.
+class TestNotepad : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase_data() { addLocaleRows(); }
+    void init()
+    {
+        applyLocaleRow();
+        // Whatever a test prints goes to the recorder, never to a real printer.
+        CWordWrap::setSurfaceOpener([this] { return std::make_unique<KeptSurface>(jobs); });
+        fixture = std::make_unique<WindowFixture>();
+    }
+    void cleanup()
+    {
+        QVERIFY2(fixture->unexpectedDialog.isEmpty(), qPrintable(fixture->unexpectedDialog));
+        fixture.reset();
+        CWordWrap::setSurfaceOpener(nullptr);
+        jobs.clear();
+    }
+
+    // ---- Collapsing and expanding ----
+
+    void startsCollapsed()
+    {
+        QVERIFY(!fixture->window->NotepadVisible());
+        QCOMPARE(button("cmdNotepad")->text(), QStringLiteral("view notepad"));
+        QCOMPARE(client()->height(), pixels(5760));
+        for (const char *name : {"cmdClearNotepad", "cmdCopyNotepad", "cmdPrintNotepad"})
+            QVERIFY2(!button(name)->isVisible(), name);
+        QVERIFY(button("cmdNotepad")->isVisible());
+        // The text box lies below the visible client area, the row of buttons above its edge.
+        QVERIFY(notes()->geometry().top() >= client()->height());
+        QVERIFY(client()->rect().contains(button("cmdNotepad")->geometry()));
+        QCOMPARE(button("cmdClearNotepad")->text(), QStringLiteral("clear"));
+        QCOMPARE(button("cmdCopyNotepad")->text(), QStringLiteral("copy"));
+        QCOMPARE(button("cmdPrintNotepad")->text(), QStringLiteral("print"));
+        QCOMPARE(fixture->window->mnuFilePrint->text(), QStringLiteral("&Print Notepad"));
+    }
+
+    void notepadButtonExpandsAndCollapses()
+    {
+        const int windowWidth = fixture->window->width();
+        const int clientWidth = client()->width();
+        const int collapsedWindowHeight = fixture->window->height();
+        // The window's outer height goes from 6600 to 8415 twips: the client area grows by the same.
+        const int growth = pixels(7575) - pixels(5760);
+
+        button("cmdNotepad")->click();
+        QVERIFY(fixture->window->NotepadVisible());
+        QCOMPARE(button("cmdNotepad")->text(), QStringLiteral("hide notepad"));
+        QCOMPARE(client()->height(), pixels(7575));
+        QTRY_COMPARE(fixture->window->height(), collapsedWindowHeight + growth);
+        for (const char *name : {"cmdClearNotepad", "cmdCopyNotepad", "cmdPrintNotepad"})
+            QVERIFY2(button(name)->isVisible(), name);
+        QVERIFY(client()->rect().contains(notes()->geometry()));
+        QVERIFY(notes()->isVisible());
+        QCOMPARE(client()->width(), clientWidth);
+        QCOMPARE(fixture->window->width(), windowWidth);
+
+        button("cmdNotepad")->click();
+        QVERIFY(!fixture->window->NotepadVisible());
+        QCOMPARE(button("cmdNotepad")->text(), QStringLiteral("view notepad"));
+        QCOMPARE(client()->height(), pixels(5760));
+        QTRY_COMPARE(fixture->window->height(), collapsedWindowHeight);
+        for (const char *name : {"cmdClearNotepad", "cmdCopyNotepad", "cmdPrintNotepad"})
+            QVERIFY2(!button(name)->isVisible(), name);
+        QVERIFY(notes()->geometry().top() >= client()->height());
+        QCOMPARE(client()->width(), clientWidth);
+        QCOMPARE(fixture->window->width(), windowWidth);
+    }
+
+    // ---- Summaries of the three tabs ----
+
+    void singleItemSummary_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<bool>("reserve");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("closing");
+        QTest::addColumn<bool>("didNotSell");
+        // What the fields show afterwards, and so what the summary carries.
+        QTest::addColumn<QString>("closingShown");
+        QTest::addColumn<bool>("sold");
+        QTest::addColumn<QString>("listing");
+        QTest::addColumn<QString>("extras");
+        QTest::addColumn<QString>("fvf");
+        QTest::addColumn<QString>("total");
+
+        // 50.00 is the fifth tier (2.40); a reserve that was met costs nothing;
+        // 25 * 5.25 % + 50 * 2.75 % = 2.6875 -> 2.69.
+        QTest::newRow("US reserve met") << "mnuOptionsSiteEbay" << "$" << true << "50" << "75" << false << "75.00"
+                                        << true << "2.40" << "0.00" << "2.69" << "5.09";
+        // Did not sell: no final value fee (an empty figure keeps its label and currency); without
+        // a reserve the closing bid is raised to the opening bid 10.00, the third tier (0.60).
+        QTest::newRow("US did not sell, no reserve") << "mnuOptionsSiteEbay" << "$" << false << "10" << "8" << true
+                                                     << "10.00" << false << "0.60" << "0.00" << "" << "0.60";
+        // Did not sell with a reserve of 150: closing bid 0.00; 2.40 plus the reserve fee 2.00.
+        QTest::newRow("US did not sell, reserve") << "mnuOptionsSiteEbay" << "$" << true << "150" << "200" << true
+                                                  << "0.00" << false << "4.40" << "0.00" << "" << "4.40";
+        // Reserve 100 not met by 80: unsold; UK seventh tier 2.00 plus 100 * 2 % reserve fee.
+        QTest::newRow("UK reserve not met") << "mnuOptionsSiteUK" << "GBP " << true << "100" << "80" << false
+                                            << "80.00" << false << "4.00" << "0.00" << "" << "4.00";
+        // 50 is the Canadian fourth tier (1.65); 35 * 5.25 % + 160 * 2.75 % = 6.2375 -> 6.24.
+        QTest::newRow("Canada sold") << "mnuOptionsSiteCanada" << "C$" << false << "50" << "195" << false
+                                     << "195.00" << true << "1.65" << "0.00" << "6.24" << "7.89";
+        // 30 is the German fourth tier (1.60); 50 * 5 % + 450 * 4 % + 100 * 2 % = 22.50.
+        QTest::newRow("Germany sold") << "mnuOptionsSiteGermany" << "EUR" << false << "30" << "600" << false
+                                      << "600.00" << true << "1.60" << "0.00" << "22.50" << "24.10";
+    }
+
+    void singleItemSummary()
+    {
+        QFETCH(QString, site);
+        QFETCH(QString, prefix);
+        QFETCH(bool, reserve);
+        QFETCH(QString, start);
+        QFETCH(QString, closing);
+        QFETCH(bool, didNotSell);
+        QFETCH(QString, closingShown);
+        QFETCH(bool, sold);
+        QFETCH(QString, listing);
+        QFETCH(QString, extras);
+        QFETCH(QString, fvf);
+        QFETCH(QString, total);
+
+        chooseSite(site);
+        enterSingleItem(reserve, start, closing, didNotSell);
+        QCOMPARE(fixture->text("txtStartingPrice"), inLocale(start + QStringLiteral(".00")));
+        QCOMPARE(fixture->text("txtPrice"), inLocale(closingShown));
+        QCOMPARE(fixture->text("txtInsertionFee"), inLocale(listing));
+        QCOMPARE(fixture->text("txtExtras"), inLocale(extras));
+        QCOMPARE(fixture->text("txtFVF"), inLocale(fvf));
+        QCOMPARE(fixture->text("txtFees"), inLocale(total));
+
+        button("cmdAddRegularToNotes")->click();
+        const QString expected = expectedRegular(
+            1, prefix, {reserve, start + QStringLiteral(".00"), sold, closingShown, listing, extras, fvf, total});
+        QCOMPARE(notes()->toPlainText(), expected);
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    void multipleItemSummary_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("ticks");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<QString>("sold");
+        QTest::addColumn<QString>("lowestBid");
+        QTest::addColumn<QString>("shownBid");
+        QTest::addColumn<QString>("revenue");
+        QTest::addColumn<QString>("extras");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("perItem");
+
+        // Lot 50.00 pays 2.40; 5 * 10.00 * 5.25 % = 2.625 -> 2.63; 5.03 / 5 = 1.006 -> 1.01.
+        QTest::newRow("US five sold") << "mnuOptionsSiteEbay" << "$" << QStringList() << "5" << "10.00" << "5"
+                                      << "10.00" << "10.00" << "50.00" << "0.00" << "5.03" << "1.01";
+        // Lot 100.00 pays the UK seventh tier 2.00; bold 0.75 + highlight 1.50; 19 of 20 sold go at
+        // the opening bid: 19 * 0.2625 = 4.9875 -> 4.99; 9.24 / 19 = 0.486 -> 0.49.
+        QTest::newRow("UK bold and highlight")
+            << "mnuOptionsSiteUK" << "GBP " << QStringList{"chkDutchBold", "chkDutchHighlight"} << "20" << "5.00"
+            << "19" << "6.00" << "5.00" << "95.00" << "2.25" << "9.24" << "0.49";
+    }
+
+    void multipleItemSummary()
+    {
+        QFETCH(QString, site);
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, ticks);
+        QFETCH(QString, offered);
+        QFETCH(QString, opening);
+        QFETCH(QString, sold);
+        QFETCH(QString, lowestBid);
+        QFETCH(QString, shownBid);
+        QFETCH(QString, revenue);
+        QFETCH(QString, extras);
+        QFETCH(QString, total);
+        QFETCH(QString, perItem);
+
+        chooseSite(site);
+        showTab(1);
+        for (const QString &name : ticks)
+            fixture->find<QCheckBox>(name.toLatin1().constData())->click();
+        enterLot(offered, opening, sold, lowestBid);
+        QCOMPARE(fixture->text("txtDutchItemsOffered"), offered);
+        QCOMPARE(fixture->text("txtDutchOpeningPrice"), inLocale(opening));
+        QCOMPARE(fixture->text("txtDutchItemsSold"), sold);
+        QCOMPARE(fixture->text("txtDutchFinalPrice"), inLocale(shownBid));
+        QCOMPARE(fixture->text("txtTotalDutchAuctionSales"), inLocale(revenue));
+        QCOMPARE(fixture->text("txtExtraFeaturesDutch"), inLocale(extras));
+        QCOMPARE(fixture->text("txtDutchFees"), inLocale(total));
+        QCOMPARE(fixture->text("txtDutchCostPerItem"), inLocale(perItem));
+
+        button("cmdAddDutchToNotes")->click();
+        QCOMPARE(notes()->toPlainText(),
+                 expectedDutch(1, prefix, {offered, opening, sold, shownBid, revenue, extras, total, perItem}));
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    void paymentSummary_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("fee");
+
+        // 100 * 2.9 % + 0.30.
+        QTest::newRow("US") << "mnuOptionsSiteEbay" << "$" << "3.20";
+        // The flat fee at the built-in rate: 0.30 * 0.5305 = 0.15915; 2.90 + 0.15915 -> 3.06.
+        QTest::newRow("UK") << "mnuOptionsSiteUK" << "GBP " << "3.06";
+        // 0.30 * 1.317 = 0.3951; 2.90 + 0.3951 -> 3.30.
+        QTest::newRow("Canada") << "mnuOptionsSiteCanada" << "C$" << "3.30";
+    }
+
+    void paymentSummary()
+    {
+        QFETCH(QString, site);
+        QFETCH(QString, prefix);
+        QFETCH(QString, fee);
+
+        chooseSite(site);
+        enterPayment();
+        QCOMPARE(fixture->text("txtPaymentAmount"), inLocale("100.00"));
+        QCOMPARE(fixture->text("txtPayPalFee"), inLocale(fee));
+
+        button("cmdAddPaymentsToNotes")->click();
+        QCOMPARE(notes()->toPlainText(), expectedPayment(1, prefix, QStringLiteral("100.00"), fee));
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    void numberingRunsAcrossKinds()
+    {
+        enterUsCalculations();
+
+        button("cmdAddRegularToNotes")->click();
+        button("cmdAddDutchToNotes")->click();
+        button("cmdAddPaymentsToNotes")->click();
+        // Each summary starts and ends with its own separator: two of them stand between summaries.
+        QCOMPARE(notes()->toPlainText(), usRegular(1) + usDutch(2) + usPayment(3));
+        verifyCaretBeforeFinalLineFeed();
+
+        button("cmdAddRegularToNotes")->click();
+        QCOMPARE(notes()->toPlainText(), usRegular(1) + usDutch(2) + usPayment(3) + usRegular(4));
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    void summaryFollowsTheUsersTextAtTheEnd()
+    {
+        openNotepad();
+        enterUsCalculations();
+
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße an Jörg\nbis bald"));
+        const QString typed = QStringLiteral("Grüße an Jörg\nbis bald");
+        QCOMPARE(notes()->toPlainText(), typed);
+
+        // The caret at the start with the first word selected: the summary still goes to the end,
+        // directly after the last typed character, and the selection is not replaced.
+        QTextCursor caret = notes()->textCursor();
+        caret.setPosition(0);
+        caret.setPosition(5, QTextCursor::KeepAnchor);
+        notes()->setTextCursor(caret);
+        button("cmdAddPaymentsToNotes")->click();
+        QCOMPARE(notes()->toPlainText(), typed + usPayment(1));
+        verifyCaretBeforeFinalLineFeed();
+
+        // The user goes on typing at the caret, then adds another summary.
+        typeIntoNotes(QStringLiteral("ok"));
+        QCOMPARE(notes()->toPlainText(), typed + usPayment(1).chopped(1) + QStringLiteral("ok\n"));
+        button("cmdAddDutchToNotes")->click();
+        QCOMPARE(notes()->toPlainText(), typed + usPayment(1).chopped(1) + QStringLiteral("ok\n") + usDutch(2));
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    void addingWhileCollapsedShowsOnExpanding()
+    {
+        QVERIFY(!fixture->window->NotepadVisible());
+        enterUsCalculations();
+        button("cmdAddPaymentsToNotes")->click();
+        button("cmdAddRegularToNotes")->click();
+        const QString expected = usPayment(1) + usRegular(2);
+        QCOMPARE(notes()->toPlainText(), expected);
+        QVERIFY(notes()->geometry().top() >= client()->height());
+
+        button("cmdNotepad")->click();
+        QVERIFY(client()->rect().contains(notes()->geometry()));
+        QCOMPARE(notes()->toPlainText(), expected);
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    // ---- Clear ----
+
+    void clearKeepsCounting()
+    {
+        openNotepad();
+        enterUsCalculations();
+        button("cmdAddRegularToNotes")->click();
+        button("cmdAddDutchToNotes")->click();
+        button("cmdAddPaymentsToNotes")->click();
+
+        button("cmdClearNotepad")->click();
+        QCOMPARE(notes()->toPlainText(), QString());
+
+        button("cmdAddDutchToNotes")->click();
+        QCOMPARE(notes()->toPlainText(), usDutch(4));
+        verifyCaretBeforeFinalLineFeed();
+    }
+
+    void undoBringsClearedTextBack()
+    {
+        openNotepad();
+        enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße "));
+        button("cmdAddPaymentsToNotes")->click();
+        const QString before = notes()->toPlainText();
+        QCOMPARE(before, QStringLiteral("Grüße ") + usPayment(1));
+
+        button("cmdClearNotepad")->click();
+        QCOMPARE(notes()->toPlainText(), QString());
+        QVERIFY(notes()->document()->isUndoAvailable());
+        notes()->undo();
+        QCOMPARE(notes()->toPlainText(), before);
+    }
+
+    // ---- Copy ----
+
+    void copyPutsTheWholeTextOnTheClipboard_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("withSummaries");
+
+        QTest::newRow("summaries") << QString() << true;
+        QTest::newRow("own text beyond ASCII") << QStringLiteral("Grüße, Straße, Œuvre") << false;
+        QTest::newRow("own text and summaries") << QStringLiteral("Grüße ") << true;
+    }
+
+    void copyPutsTheWholeTextOnTheClipboard()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, withSummaries);
+
+        openNotepad();
+        if (withSummaries)
+            enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(typed);
+        if (withSummaries) {
+            button("cmdAddRegularToNotes")->click();
+            button("cmdAddPaymentsToNotes")->click();
+        }
+        const QString expected = typed + (withSummaries ? usRegular(1) + usPayment(2) : QString());
+        QCOMPARE(notes()->toPlainText(), expected);
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("left over from before"));
+        button("cmdCopyNotepad")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), notes()->toPlainText());
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+        // Copying leaves the notepad as it was.
+        QCOMPARE(notes()->toPlainText(), expected);
+    }
+
+    // ---- Print ----
+
+    void buttonAndMenuPrintTheNotepad()
+    {
+        enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße aus Köln\n"));
+        button("cmdAddRegularToNotes")->click();
+        button("cmdAddPaymentsToNotes")->click();
+        const QString text = notes()->toPlainText();
+
+        button("cmdPrintNotepad")->click();
+        QCOMPARE(jobs.size(), 1);
+        fixture->window->mnuFilePrint->trigger();
+        QCOMPARE(jobs.size(), 2);
+        QCOMPARE(described(jobs.at(1)), described(jobs.at(0)));
+
+        for (const PrintJob &job : std::as_const(jobs)) {
+            QCOMPARE(job.documentsEnded, 1);
+            QCOMPARE(job.lastPage, 1);
+            QStringList expectedLines = text.split(QLatin1Char('\n'));
+            QCOMPARE(expectedLines.takeLast(), QString());  // the final line feed opens no printed line
+            QCOMPARE(bodyLines(job), expectedLines);
+            QVERIFY(bodyLines(job).contains(QStringLiteral("TOTAL FEES: $") + inLocale("5.09")));
+            QCOMPARE(headerAndFooter(job), (QStringList{QStringLiteral("Calvextra Notes"), QStringLiteral("Page 1")}));
+        }
+        // Printing changes nothing in the notepad.
+        QCOMPARE(notes()->toPlainText(), text);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void emptyNotepadPrintsOnePage()
+    {
+        QCOMPARE(notes()->toPlainText(), QString());
+        button("cmdPrintNotepad")->click();
+        fixture->window->mnuFilePrint->trigger();
+        QCOMPARE(jobs.size(), 2);
+        QCOMPARE(described(jobs.at(1)), described(jobs.at(0)));
+
+        const QDate today = QDate::currentDate();
+        for (const PrintJob &job : std::as_const(jobs)) {
+            QCOMPARE(job.documentsEnded, 1);
+            QCOMPARE(job.lastPage, 1);
+            QCOMPARE(job.printed.size(), 3);
+            // The header is centred in the top margin: ((11000 - 15 * 100) / 2, (1440 - 240) / 2).
+            const RecordingSurface::Printed &header = job.printed.at(0);
+            QCOMPARE(header.text, QStringLiteral("Calvextra Notes"));
+            QCOMPARE(header.x, 4750.0f);
+            QCOMPARE(header.y, 600.0f);
+            // The date at the left margin, half a bottom margin above the page's end.
+            const RecordingSurface::Printed &date = job.printed.at(1);
+            QVERIFY2(date.text == QLocale().toString(today, QLocale::ShortFormat)
+                         || date.text == QLocale::system().toString(today, QLocale::ShortFormat),
+                     qPrintable(date.text));
+            QCOMPARE(date.x, 720.0f);
+            QCOMPARE(date.y, FooterY);
+            // The page number ends at the right margin: 11000 - (6 * 100 + 720).
+            const RecordingSurface::Printed &page = job.printed.at(2);
+            QCOMPARE(page.text, QStringLiteral("Page 1"));
+            QCOMPARE(page.x, 9680.0f);
+            QCOMPARE(page.y, FooterY);
+            for (const RecordingSurface::Printed &item : job.printed)
+                QCOMPARE(item.page, 1);
+        }
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void missingPrinterIsReported_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("print button") << false;
+        QTest::newRow("File menu") << true;
+    }
+
+    void missingPrinterIsReported()
+    {
+        QFETCH(bool, fromMenu);
+
+        const QString problem = QStringLiteral("No printer is installed. Install a printer and print again.");
+        CWordWrap::setSurfaceOpener([problem]() -> std::unique_ptr<PrintSurface> { throw PrintError{problem}; });
+
+        enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße "));
+        button("cmdAddRegularToNotes")->click();
+        const QString text = notes()->toPlainText();
+
+        // This test expects its dialog: it closes the box itself, so the watchdog stands aside.
+        fixture->watchdog.stop();
+        QString boxName;
+        QString boxText;
+        bool busyWhileShown = true;
+        int dialogs = 0;
+        QTimer closer;
+        closer.setInterval(10);
+        connect(&closer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            ++dialogs;
+            boxName = dialog->objectName();
+            busyWhileShown = QGuiApplication::overrideCursor() != nullptr;
+            if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                boxText = box->text();
+                if (QAbstractButton *ok = box->button(QMessageBox::Ok)) {
+                    ok->click();
+                    return;
+                }
+            }
+            dialog->close();
+        });
+        closer.start();
+        if (fromMenu)
+            fixture->window->mnuFilePrint->trigger();
+        else
+            button("cmdPrintNotepad")->click();
+        closer.stop();
+        fixture->watchdog.start();
+
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(boxName, QStringLiteral("printErrorMessage"));
+        QVERIFY2(boxText.contains(problem), qPrintable(boxText));
+        QVERIFY(!busyWhileShown);
+        QVERIFY(jobs.isEmpty());
+        QCOMPARE(notes()->toPlainText(), text);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+private:
+    QPushButton *button(const char *name) const { return fixture->find<QPushButton>(name); }
+    QPlainTextEdit *notes() const { return fixture->find<QPlainTextEdit>("txtNotes"); }
+    QWidget *client() const { return fixture->window->centralWidget(); }
+
+    // Twips of the window's design in pixels at the screen's logical DPI.
+    int pixels(int twips) const { return qRound(double(twips) * client()->logicalDpiY() / 1440.0); }
+
+    void chooseSite(const QString &menuItem)
+    {
+        fixture->find<QAction>(menuItem.toLatin1().constData())->trigger();
+    }
+
+    void showTab(int tab)
+    {
+        fixture->window->SSTab1->setCurrentIndex(tab);
+        QCOMPARE(fixture->window->SSTab1->currentIndex(), tab);
+    }
+
+    void openNotepad()
+    {
+        if (!fixture->window->NotepadVisible())
+            button("cmdNotepad")->click();
+        QVERIFY(fixture->window->NotepadVisible());
+    }
+
+    void enterSingleItem(bool reserve, const QString &start, const QString &closing, bool didNotSell)
+    {
+        showTab(0);
+        QComboBox *reserveList = fixture->find<QComboBox>("cboIsReserve");
+        reserveList->setCurrentIndex(reserve ? 1 : 0);
+        QCOMPARE(reserveList->currentIndex(), reserve ? 1 : 0);
+        fixture->typeAndLeave("txtStartingPrice", inLocale(start));
+        fixture->typeAndLeave("txtPrice", inLocale(closing));
+        if (didNotSell) {
+            QCheckBox *box = fixture->find<QCheckBox>("chkDidNotSell");
+            box->click();
+            QVERIFY(box->isChecked());
+        }
+    }
+
+    void enterLot(const QString &offered, const QString &opening, const QString &sold, const QString &lowestBid)
+    {
+        fixture->typeAndLeave("txtDutchItemsOffered", offered);
+        fixture->typeAndLeave("txtDutchOpeningPrice", inLocale(opening));
+        fixture->typeAndLeave("txtDutchItemsSold", sold);
+        fixture->typeAndLeave("txtDutchFinalPrice", inLocale(lowestBid));
+    }
+
+    void enterPayment()
+    {
+        showTab(2);
+        fixture->find<QRadioButton>("optPayPalStandard")->click();
+        fixture->find<QRadioButton>("optPayPalCreditCard")->click();
+        fixture->typeAndLeave("txtPaymentAmount", QStringLiteral("100"));
+    }
+
+    // One calculation on each tab of eBay.com; the figures behind usRegular, usDutch, usPayment.
+    void enterUsCalculations()
+    {
+        enterSingleItem(true, QStringLiteral("50"), QStringLiteral("75"), false);
+        QCOMPARE(fixture->text("txtFees"), inLocale("5.09"));
+        showTab(1);
+        enterLot(QStringLiteral("5"), QStringLiteral("10.00"), QStringLiteral("5"), QStringLiteral("10.00"));
+        QCOMPARE(fixture->text("txtDutchFees"), inLocale("5.03"));
+        enterPayment();
+        QCOMPARE(fixture->text("txtPayPalFee"), inLocale("3.20"));
+    }
+
+    static QString usRegular(int number)
+    {
+        return expectedRegular(number, QStringLiteral("$"),
+                              {true, QStringLiteral("50.00"), true, QStringLiteral("75.00"), QStringLiteral("2.40"),
+                               QStringLiteral("0.00"), QStringLiteral("2.69"), QStringLiteral("5.09")});
+    }
+    static QString usDutch(int number)
+    {
+        return expectedDutch(number, QStringLiteral("$"),
+                            {QStringLiteral("5"), QStringLiteral("10.00"), QStringLiteral("5"), QStringLiteral("10.00"),
+                             QStringLiteral("50.00"), QStringLiteral("0.00"), QStringLiteral("5.03"),
+                             QStringLiteral("1.01")});
+    }
+    static QString usPayment(int number)
+    {
+        return expectedPayment(number, QStringLiteral("$"), QStringLiteral("100.00"), QStringLiteral("3.20"));
+    }
+
+    // Types into the notepad as the user would, letters beyond ASCII included; "\n" is Return.
+    void typeIntoNotes(const QString &keys) const
+    {
+        QPlainTextEdit *box = notes();
+        for (const QChar character : keys) {
+            if (character == QLatin1Char('\n'))
+                QTest::keyClick(box, Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key(character.toUpper().unicode()), QString(character),
+                                    Qt::NoModifier);
+        }
+    }
+
+    // The caret stands just before the final line feed, at the end of the last summary line.
+    void verifyCaretBeforeFinalLineFeed()
+    {
+        const QString text = notes()->toPlainText();
+        QVERIFY(text.endsWith(QLatin1Char('\n')));
+        QCOMPARE(notes()->textCursor().position(), int(text.size()) - 1);
+        QVERIFY(!notes()->textCursor().hasSelection());
+    }
+
+    // What a page prints outside its body: the header line and the page number (the date varies).
+    static QStringList headerAndFooter(const PrintJob &job)
+    {
+        QStringList texts;
+        for (const RecordingSurface::Printed &item : job.printed) {
+            if (item.y < BodyTop)
+                texts.append(item.text);
+            else if (item.y >= FooterY && item.x > 720)
+                texts.append(item.text);
+        }
+        return texts;
+    }
+
+    std::unique_ptr<WindowFixture> fixture;
+    QList<PrintJob> jobs;
+};
+
+QTEST_MAIN(TestNotepad)
 #include "tst_notepad.moc"
