@@ -1,6 +1,6 @@
 #include "CaptionTable.h"
 
-#include "CompanyName.h"
+#include "Brand.h"
 #include "Localization.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
 #include "CaptionTable.h"
-#include "CompanyName.h"
+#include "Brand.h"
 #include "CWordWrap.h"
 #include "EnglishStringTable.h"
 #include "LanguageResources.h"
