@@ -27,4 +27,19 @@ inline const QString ShippingCalculators[13] = {
     QStringLiteral("https://pages.ebay.de/versandservice/"),
 };
 
+// The fee pages the Help menu's Sources submenu opens, on each site's own host.
+inline const QString EbayUSFees = QStringLiteral("https://pages.ebay.com/help/sellerguide/selling-fees.html");
+inline const QString EbayMotorsFees = QStringLiteral("https://pages.ebay.com/ebaymotors/help/sellerguide/selling-fees.html");
+inline const QString EbayCanadaFees = QStringLiteral("https://pages.ebay.ca/help/sellerguide/selling-fees.html");
+inline const QString EbayUKFees = QStringLiteral("https://pages.ebay.co.uk/help/sellerguide/selling-fees.html");
+inline const QString EbayGermanyFees = QStringLiteral("https://pages.ebay.de/help/sellerguide/selling-fees.html");
+inline const QString EbayUSPictures = QStringLiteral("https://pages.ebay.com/help/basics/pictureservices.html");
+inline const QString EbayUKPictures = QStringLiteral("https://pages.ebay.co.uk/help/basics/pictureservices.html");
+inline const QString EbayCanadaPictures = QStringLiteral("https://pages.ebay.ca/help/basics/pictureservices.html");
+inline const QString EbayGermanyPictures = QStringLiteral("https://pages.ebay.de/help/basics/pictureservices.html");
+inline const QString PayPalUSFees = QStringLiteral("https://www.paypal.com/cgi-bin/webscr?cmd=p/gen/fees-outside");
+inline const QString PayPalInternationalFees = QStringLiteral("https://www.paypal.com/cgi-bin/webscr?cmd=p/gen/fees-intl-outside");
+inline const QString BillpointUSFees = QStringLiteral("https://pages.ebay.com/help/sellerguide/bp-fees.html");
+inline const QString BillpointUKFees = QStringLiteral("https://pages.ebay.co.uk/help/sellerguide/bp-fees.html");
+
 } // namespace WebAddresses

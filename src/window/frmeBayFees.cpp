@@ -108,6 +108,7 @@ frmeBayFees::frmeBayFees(bool isFirstTime, QWidget *parent) : QMainWindow(parent
     connectMultipleItemTab();
     connectPaymentAndShippingTabs();
     connectNotepad();
+    connectHelpMenu();
     installEntryFields();
 
     Form_Load(isFirstTime);

@@ -83,6 +83,17 @@ public:
 
     bool NotepadVisible() const { return m_notepadVisible; }
 
+    // The help file of the running language in the program's folder.
+    static QString HelpFilePath();
+    // The program File > New Window starts: this program itself unless set.
+    static QString &NewWindowProgram();
+
+Q_SIGNALS:
+    // Help > About and Help > Check for Updated Version: the application shell answers them.
+    void AboutRequested();
+    void UpdateCheckRequested();
+
+public:
     // The tagged design-time texts of the controls, as kept when the window was made.
     const CaptionTable &Captions() const { return *m_captions; }
 
@@ -105,6 +116,7 @@ private:
     void connectMultipleItemTab();
     void connectPaymentAndShippingTabs();
     void connectMenus();
+    void connectHelpMenu();
     void keepRemainingDesignTexts();
 
     // Site and lists.
