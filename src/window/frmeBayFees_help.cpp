@@ -86,7 +86,7 @@ void frmeBayFees::connectHelpMenu()
         {mnuHelpBillpointUK, &WebAddresses::BillpointUKFees},
     };
     for (const auto &[item, address] : sources)
-        connect(item, &QAction::triggered, this, [this, address] { OpenURL(QUrl(*address)); });
+        connect(item, &QAction::triggered, this, [this, page = address] { OpenURL(QUrl(*page)); });
 
     // A second, independent copy of the program, which loads the saved settings on its own.
     // If it cannot be started, nothing is said.
