@@ -1,0 +1,142 @@
+#include "frmAbout.h"
+
+#include "Brand.h"
+#include "CalvextraVersion.h"
+#include "LinkLabel.h"
+#include "Localization.h"
+#include "RegistryKeyValue.h"
+#include "RegistryLayer.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(GetLocalizedString(QStringLiteral("Calvextra - Calculate eBay Auction Fees<0460>")));
+
+    picIcon = makeLabel(this, "picIcon", QString());
+    const QIcon icon = QApplication::windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
+                           : QApplication::windowIcon();
+    picIcon->setPixmap(icon.pixmap(48, 48));
+    picIcon->setAlignment(Qt::AlignTop);
+
+    lblTitle = makeLabel(this, "lblTitle", GetLocalizedString(QStringLiteral("Calvextra<0465>")));
+    QFont titleFont = lblTitle->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    lblTitle->setFont(titleFont);
+    lblVersion = makeLabel(this, "lblVersion",
+                           GetLocalizedString(QStringLiteral("Version <0670>"))
+                               + QStringLiteral("%1.%2.%3")
+                                     .arg(CALVEXTRA_VERSION_MAJOR)
+                                     .arg(CALVEXTRA_VERSION_MINOR)
+                                     .arg(CALVEXTRA_VERSION_REVISION));
+    lblInfo = makeLabel(this, "lblInfo",
+                        WithCompanyName(GetLocalizedString(QStringLiteral(
+                            "For more information about Calvextra, other Brontolux products and product updates, "
+                            "please visit us at:<0669>"))));
+
+    lblEmail = new LinkLabel(this);
+    lblEmail->setObjectName(QStringLiteral("lblEmail"));
+    lblEmail->setText(Brand().CompanyURL);
+    lblEmail->installEventFilter(this);
+    connect(lblEmail, &LinkLabel::activated, this, [] { QDesktopServices::openUrl(QUrl(Brand().CompanyURL)); });
+
+    lblDescription = makeLabel(this, "lblDescription",
+                               QStringLiteral("The fees shown are those of the schedules built into this version. "
+                                              "Check the sites' current fees before you list."));
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString());
+
+    cmdOK = new QPushButton(GetLocalizedString(QStringLiteral("OK<0227>")), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdSysInfo = new QPushButton(GetLocalizedString(QStringLiteral("&System Info...<0228>")), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(); });
+
+    auto *texts = new QVBoxLayout;
+    for (QWidget *text : std::initializer_list<QWidget *>{lblTitle, lblVersion, lblInfo, lblEmail, lblDescription,
+                                                         lblDisclaimer})
+        texts->addWidget(text);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdSysInfo);
+    buttons->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(picIcon);
+    layout->addLayout(texts, 1);
+    layout->addLayout(buttons);
+    setMinimumWidth(480);
+
+    // The pointer leaving the link over any other control of the box sets it back to blue.
+    setMouseTracking(true);
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (child != lblEmail) {
+            child->setMouseTracking(true);
+            child->installEventFilter(this);
+        }
+    }
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lblEmail) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            lblEmail->showNormalColour();
+    } else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        lblEmail->showNormalColour();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::mousePressEvent(QMouseEvent *event)
+{
+    lblEmail->showNormalColour();
+    QDialog::mousePressEvent(event);
+}
+
+void frmAbout::StartSysInfo()
+{
+    QString program;
+    if (GetKeyValue(RegistryLayer::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                    QStringLiteral("PATH"), program)
+        && QProcess::startDetached(program, {})) {
+        return;
+    }
+    QString folder;
+    if (GetKeyValue(RegistryLayer::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
+                    QStringLiteral("MSINFO"), folder)) {
+        const QString msinfo = folder + QStringLiteral("\\MSINFO32.EXE");
+        if (QFileInfo::exists(QDir::fromNativeSeparators(msinfo)) && QProcess::startDetached(msinfo, {}))
+            return;
+    }
+    QMessageBox::information(this, windowTitle(),
+                             GetLocalizedString(QStringLiteral("System Information Is Unavailable At This Time<0505>")));
+}
