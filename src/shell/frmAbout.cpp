@@ -108,7 +108,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lblEmail) {
-        if (event->type() == QEvent::MouseButtonRelease)
+        // Magenta while pressed (the page opens on the press), blue again on release.
+        if (event->type() == QEvent::MouseButtonPress)
+            lblEmail->showHoverColour();
+        else if (event->type() == QEvent::MouseButtonRelease)
             lblEmail->showNormalColour();
     } else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         lblEmail->showNormalColour();
@@ -118,7 +121,9 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 
 void frmAbout::mousePressEvent(QMouseEvent *event)
 {
-    lblEmail->showNormalColour();
+    // A press on the link itself also arrives here, passed on by the label.
+    if (childAt(event->position().toPoint()) != lblEmail)
+        lblEmail->showNormalColour();
     QDialog::mousePressEvent(event);
 }
 
