@@ -1,20 +1,12 @@
 #include "GermanStringTable.h"
 
-#include <algorithm>
-#include <iterator>
-#include <string>
+#include "StringTable.h"
 
 namespace {
 
-struct Entry
-{
-    qint32 id;
-    const char16_t *text;
-};
-
 // The German string table of the language library: the same ids as the program's own table,
 // trailing blanks kept where the English text has them. Sorted by id.
-constexpr Entry Table[] = {
+constexpr StringTableEntry Table[] = {
     {201, u"Nach Produktaktualisierungen suchen"},
     {202, u"Brontolux"},
     {203, u"Wertolino"},
@@ -376,10 +368,5 @@ constexpr Entry Table[] = {
 
 QString GermanString(qint32 id)
 {
-    const auto found = std::lower_bound(std::begin(Table), std::end(Table), id,
-                                        [](const Entry &entry, qint32 wanted) { return entry.id < wanted; });
-    if (found == std::end(Table) || found->id != id)
-        return QString();
-    return QString::fromRawData(reinterpret_cast<const QChar *>(found->text),
-                                qsizetype(std::char_traits<char16_t>::length(found->text)));
+    return LookUpString(Table, id);
 }

@@ -1,19 +1,14 @@
 #include "EnglishStringTable.h"
 
-#include <algorithm>
+#include "StringTable.h"
+
 #include <iterator>
 
 namespace {
 
-struct Entry
-{
-    qint32 id;
-    const char16_t *text;
-};
-
 // The program's own string table: the English text of every id, trailing blanks included.
 // Sorted by id.
-constexpr Entry Table[] = {
+constexpr StringTableEntry Table[] = {
     {201, u"Check for product updates"},
     {202, u"Brontolux"},
     {203, u"Calvextra"},
@@ -375,19 +370,14 @@ constexpr Entry Table[] = {
 
 QString EnglishString(qint32 id)
 {
-    const auto found = std::lower_bound(std::begin(Table), std::end(Table), id,
-                                        [](const Entry &entry, qint32 wanted) { return entry.id < wanted; });
-    if (found == std::end(Table) || found->id != id)
-        return QString();
-    return QString::fromRawData(reinterpret_cast<const QChar *>(found->text),
-                                qsizetype(std::char_traits<char16_t>::length(found->text)));
+    return LookUpString(Table, id);
 }
 
 QList<qint32> EnglishStringIds()
 {
     QList<qint32> ids;
     ids.reserve(qsizetype(std::size(Table)));
-    for (const Entry &entry : Table)
+    for (const StringTableEntry &entry : Table)
         ids.append(entry.id);
     return ids;
 }
