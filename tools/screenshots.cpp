@@ -1,9 +1,12 @@
 // Renders the window's four tabs on eBay.com in English and on eBay Germany in German (with the
 // German language library and number format), with example figures entered, into
 // docs/screenshot-<tab>-<site>.png, and the open notepad with one summary of each tab into
-// docs/screenshot-notepad-<site>.png. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
+// docs/screenshot-notepad-<site>.png; then the first-run update prompt and the About box. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
 
+#include "CStartStatus.h"
+#include "FCheckVersion.h"
 #include "Languages.h"
+#include "frmAbout.h"
 #include "Settings.h"
 #include "frmeBayFees.h"
 
@@ -87,5 +90,20 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         window.grab().save(out.filePath(QStringLiteral("screenshot-notepad-%1.png").arg(QString::fromLatin1(site))));
     }
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    WriteSetting(QStringLiteral("Language"), QStringLiteral("English"));
+    InitLanguage();
+    CStartStatus startStatus;
+    FCheckVersion prompt;
+    prompt.Initialize(&startStatus);
+    prompt.show();
+    QApplication::processEvents();
+    prompt.grab().save(out.filePath(QStringLiteral("screenshot-update-prompt.png")));
+    prompt.close();
+    frmAbout about;
+    about.show();
+    QApplication::processEvents();
+    about.grab().save(out.filePath(QStringLiteral("screenshot-about.png")));
     return 0;
 }
