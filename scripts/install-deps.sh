@@ -13,8 +13,10 @@ packages=(
   fonts-dejavu-core
 )
 if [ "${1:-}" != run ]; then
-  # pdftotext reads back what the printing tests printed to PDF.
-  packages+=(poppler-utils)
+  # pdftotext reads back what the printing tests printed to PDF; the packaging check builds the
+  # .deb (dpkg-shlibdeps, file), validates the desktop entry and metainfo and starts the installed
+  # program on a virtual display.
+  packages+=(poppler-utils dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
 fi
 
 missing=()

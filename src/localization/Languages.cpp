@@ -78,7 +78,7 @@ void showMessageBox(const QString &text, const QString &title, LanguageMessageKi
         qWarning().noquote() << text;
         return;
     }
-    const QString boxTitle = title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+    const QString boxTitle = title.isEmpty() ? ApplicationTitle() : title;
     if (kind == LanguageMessageKind::Critical)
         QMessageBox::critical(nullptr, boxTitle, text, QMessageBox::Ok);
     else

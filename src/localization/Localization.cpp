@@ -18,7 +18,7 @@ clsResources *loadedResources = nullptr;
 void showErrorMessage(const QString &description)
 {
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), description, QMessageBox::Ok);
+        QMessageBox::critical(nullptr, ApplicationTitle(), description, QMessageBox::Ok);
     else
         qWarning().noquote() << description;
 }
@@ -46,6 +46,26 @@ void DebugLog(const QString &Text)
 void LogLocalization(const QString &Text)
 {
     DebugLog(QStringLiteral("Localization:  ") + Text);
+}
+
+namespace {
+
+QString &applicationTitle()
+{
+    static QString title;
+    return title;
+}
+
+} // namespace
+
+QString ApplicationTitle()
+{
+    return applicationTitle().isEmpty() ? QCoreApplication::applicationName() : applicationTitle();
+}
+
+void setApplicationTitle(const QString &title)
+{
+    applicationTitle() = title;
 }
 
 clsResources *LanguageResources()

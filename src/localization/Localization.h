@@ -18,6 +18,12 @@ void LogLocalization(const QString &Text);
 void DebugLog(const QString &Text);
 Q_DECLARE_LOGGING_CATEGORY(lcLocalization)
 
+// The application's title, which message boxes carry: the product's name in the running language
+// ("Calvextra", "Wertolino"), as the start-up sets it; the application's name until then. Kept
+// apart from Qt's display name, which the platform would add to every window title.
+QString ApplicationTitle();
+void setApplicationTitle(const QString &title);
+
 // The loaded language library's resources object, or none: the English table alone.
 clsResources *LanguageResources();
 void setLanguageResources(clsResources *resources);

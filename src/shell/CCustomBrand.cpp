@@ -1,6 +1,7 @@
 #include "CCustomBrand.h"
 
 #include "Brand.h"
+#include "Localization.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,7 +16,7 @@ namespace {
 void showMessageBox(const QString &text)
 {
     if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok);
         box.exec();
     } else {
         qWarning().noquote() << text;

@@ -83,7 +83,10 @@ void CStartStatus::Initialize(qint32 ApplicationClass, const QString &Version)
     SettingValues records{{QStringLiteral("MRV"), record}};
     if (m_isNewInstall)
         records.append({QStringLiteral("FirstInstall"), record});
-    WriteSettings(records);
+    // A later start of the same version finds its record already there: the store is not
+    // rewritten for nothing at every start.
+    if (previous != record)
+        WriteSettings(records);
 }
 
 QString CStartStatus::EncodeVersionRecord(const QString &version)

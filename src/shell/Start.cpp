@@ -12,6 +12,7 @@
 #include "frmeBayFees.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <exception>
@@ -37,9 +38,9 @@ public:
     }
 };
 
-void setApplicationTitle()
+void setProductTitle()
 {
-    QApplication::setApplicationDisplayName(GetLocalizedString(QStringLiteral("Calvextra<5000>")));
+    setApplicationTitle(GetLocalizedString(QStringLiteral("Calvextra<5000>")));
 }
 
 void showUpdatePrompt(CStartStatus &startStatus, QWidget *parent)
@@ -55,14 +56,14 @@ RunningProgram::~RunningProgram() = default;
 
 std::unique_ptr<RunningProgram> StartUp()
 {
-    setApplicationTitle();
+    setProductTitle();
     NumberFormat() = DetectNumberFormat();
     if (!InitLanguage()) {
         QMessageBox::critical(nullptr, GetLocalizedString(QStringLiteral("Error<0463>")),
                               GetLocalizedString(QStringLiteral("Could not load the localization resources from some reason.<0462>")));
         return nullptr;
     }
-    setApplicationTitle();  // now in the running language ("Wertolino" in German)
+    setProductTitle();  // now in the running language ("Wertolino" in German)
 
     auto program = std::make_unique<RunningProgram>();
     program->startStatus = std::make_unique<CStartStatus>();
@@ -94,6 +95,11 @@ int Main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral(CALVEXTRA_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(CALVEXTRA_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Brontolux"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("calvextra"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/calvextra.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     const std::unique_ptr<RunningProgram> program = StartUp();
     if (!program)

@@ -3,6 +3,7 @@
 #include "frmeBayFees.h"
 
 #include "CWordWrap.h"
+#include "Localization.h"
 #include "PrintSurface.h"
 
 #include <QAction>
@@ -77,7 +78,7 @@ void frmeBayFees::PrintNotepad()
         CWordWrap printer;
         printer.PrintText(txtNotes->toPlainText());
     } catch (const PrintError &error) {
-        QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), error.Description,
+        QMessageBox box(QMessageBox::Warning, ApplicationTitle(), error.Description,
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("printErrorMessage"));
         box.exec();

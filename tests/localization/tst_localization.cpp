@@ -890,7 +890,7 @@ void TestLocalization::defaultHandlerShowsMessageBox()
     QCOMPARE(boxText, description);
     QCOMPARE(boxButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(buttonCount, qsizetype(1));
-    QCOMPARE(boxTitle, QGuiApplication::applicationDisplayName());
+    QCOMPARE(boxTitle, ApplicationTitle());
     QVERIFY2(result.isEmpty(), qPrintable(result));
     QVERIFY(handledErrors.isEmpty()); // the handler set in init() was replaced
     QCOMPARE(library.requestedIds, QList<qint32>{636});

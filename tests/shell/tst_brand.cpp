@@ -1,5 +1,6 @@
 #include "Brand.h"
 #include "CCustomBrand.h"
+#include "Localization.h"
 #include "MakerEndpoints.h"
 
 #include <QAbstractButton>
@@ -468,7 +469,7 @@ private Q_SLOTS:
     void messageBox()
     {
         CCustomBrand::setMessageHandler({});
-        QApplication::setApplicationDisplayName(u"Calvextra"_qs);
+        setApplicationTitle(u"Calvextra"_qs);
         QString title, text;
         QList<QMessageBox::StandardButton> buttons;
         bool seen = false;

@@ -1,6 +1,7 @@
 #include "CStartStatus.h"
 #include "LanguageState.h"
 #include "Languages.h"
+#include "Localization.h"
 #include "Settings.h"
 #include "Start.h"
 #include "frmeBayFees.h"
@@ -51,7 +52,8 @@ private Q_SLOTS:
         // The first run stored the defaults before loading them.
         QCOMPARE(ReadSetting(QStringLiteral("PayPalCreditCard")), QStringLiteral("1"));
         QVERIFY(program->window->findChild<QRadioButton *>(QStringLiteral("optPayPalCreditCard"))->isChecked());
-        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("Calvextra"));
+        QCOMPARE(ApplicationTitle(), QStringLiteral("Calvextra"));
+        QCOMPARE(program->window->windowTitle(), QStringLiteral("Calvextra for eBay.com"));
     }
 
     void laterStartsGoStraightToTheWindow()

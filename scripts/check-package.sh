@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build folder, validates the desktop entry and the
+# AppStream metainfo, unpacks the package into a temporary root and starts the installed program
+# there on a virtual display until its first window shows: the first-run update prompt, in
+# English and, with a German locale, in German (which proves the program found its language
+# library beside the real executable although it was started through the bin/ link).
+# Usage: check-package.sh BUILD_DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=$(realpath "${1:-build}")
+
+desktop-file-validate packaging/calvextra.desktop
+appstreamcli validate --no-net --pedantic packaging/example.brontolux.Calvextra.metainfo.xml
+
+(cd "$build_dir" && cpack -G DEB >/dev/null)
+package=$(ls "$build_dir"/calvextra_*.deb)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dpkg -x "$package" "$work/root"
+program_folder="$work/root/usr/lib/calvextra"
+for file in Calvextra CalvextraLang407.dll calvextra_help.htm wertolino_hilfe.htm; do
+  [ -f "$program_folder/$file" ] || { echo "package lacks $file" >&2; exit 1; }
+done
+[ "$(readlink "$work/root/usr/bin/calvextra")" = ../lib/calvextra/Calvextra ] || { echo "bin/calvextra is no link to the program" >&2; exit 1; }
+
+# Starts the installed program with a fresh home and waits for a window with the given title.
+expect_window() {
+  local title=$1; shift
+  local home="$work/home-$RANDOM"
+  mkdir -p "$home"
+  HOME="$home" XDG_CONFIG_HOME="$home/.config" "$@" xvfb-run -a sh -c '
+    "$0" & pid=$!
+    for _ in $(seq 200); do
+      if xwininfo -root -tree 2>/dev/null | grep -qF "\"$1\""; then kill $pid; exit 0; fi
+      sleep 0.1
+    done
+    kill $pid; exit 1' "$work/root/usr/bin/calvextra" "$title" \
+    || { echo "the installed program showed no window \"$title\"" >&2; exit 1; }
+}
+expect_window "Check for product updates" env LANG=C.UTF-8 LC_ALL=
+expect_window "Nach Produktaktualisierungen suchen" env LANG=de_DE.UTF-8 LC_ALL=
+
+echo "package: $(basename "$package"), $(stat -c %s "$package") bytes; installed size $(dpkg-deb -f "$package" Installed-Size) KiB"
+echo "depends: $(dpkg-deb -f "$package" Depends)"
+echo "package check passed"
