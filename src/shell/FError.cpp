@@ -90,10 +90,7 @@ void FError::PrepareErrorDialog()
 
 void FError::SendErrorReport()
 {
-    const QString subject = QStringLiteral(CALVEXTRA_PRODUCT_NAME " %1.%2.%3 Error")
-                                .arg(CALVEXTRA_VERSION_MAJOR)
-                                .arg(CALVEXTRA_VERSION_MINOR)
-                                .arg(CALVEXTRA_VERSION_REVISION);
+    const QString subject = QStringLiteral(CALVEXTRA_PRODUCT_NAME " " CALVEXTRA_VERSION_TEXT " Error");
     // Always the maker's mailbox, whatever the brand: the maker supports the program. Subject
     // and body are percent-encoded ("+" included, which some mail programs read as a space), so
     // that spaces, line breaks, "&" and "#" of the error text reach the mail program intact.

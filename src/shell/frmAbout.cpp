@@ -53,10 +53,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     lblTitle->setFont(titleFont);
     lblVersion = makeLabel(this, "lblVersion",
                            GetLocalizedString(QStringLiteral("Version <0670>"))
-                               + QStringLiteral("%1.%2.%3")
-                                     .arg(CALVEXTRA_VERSION_MAJOR)
-                                     .arg(CALVEXTRA_VERSION_MINOR)
-                                     .arg(CALVEXTRA_VERSION_REVISION));
+                               + QStringLiteral(CALVEXTRA_VERSION_TEXT));
     lblInfo = makeLabel(this, "lblInfo",
                         WithCompanyName(GetLocalizedString(QStringLiteral(
                             "For more information about Calvextra, other Brontolux products and product updates, "

@@ -29,14 +29,6 @@ QUrl mailLink(const QString &mailbox, const QString &subject)
     return link;
 }
 
-QString versionText()
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(CALVEXTRA_VERSION_MAJOR)
-        .arg(CALVEXTRA_VERSION_MINOR)
-        .arg(CALVEXTRA_VERSION_REVISION);
-}
-
 } // namespace
 
 QString &frmeBayFees::NewWindowProgram()
@@ -62,7 +54,7 @@ void frmeBayFees::connectHelpMenu()
     connect(mnuHelpHomepage, &QAction::triggered, this, [this] { OpenURL(QUrl(Brand().CompanyURL)); });
     connect(mnuHelpFeedback, &QAction::triggered, this, [] {
         QDesktopServices::openUrl(
-            mailLink(Brand().SupportEmail, QStringLiteral("Comment RE: Calvextra ") + versionText()));
+            mailLink(Brand().SupportEmail, QStringLiteral("Comment RE: Calvextra ") + QStringLiteral(CALVEXTRA_VERSION_TEXT)));
     });
     connect(mnuHelpSubscribe, &QAction::triggered, this, [] {
         QDesktopServices::openUrl(mailLink(

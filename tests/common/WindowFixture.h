@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OpenedLinks.h"
 #include "frmeBayFees.h"
 
 #include <QApplication>
@@ -12,29 +13,6 @@
 #include <QUrl>
 
 #include <memory>
-
-// What the window's links asked the desktop to open; registered as the handler of http and
-// https so that no browser starts.
-class OpenedLinks : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedLinks()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~OpenedLinks() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 // A fresh calculator window for each test, shown offscreen, with settings in the test's own
 // folder. A modal dialog that opens unexpectedly is closed by the watchdog and fails the test

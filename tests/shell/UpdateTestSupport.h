@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenedLinks.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -145,30 +147,15 @@ inline QString refusingAddress()
 
 // Everything the program asks the desktop to open, of any scheme a reply could name, is caught
 // here instead: no browser, file or program is ever started by a test.
-class OpenedAddresses : public QObject
+class OpenedAddresses : public OpenedLinks
 {
-    Q_OBJECT
-
 public:
     OpenedAddresses()
+        : OpenedLinks({QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file"), QStringLiteral("ftp"),
+                       QStringLiteral(""), QStringLiteral("javascript"), QStringLiteral("data"),
+                       QStringLiteral("mailto")})
     {
-        for (const QString &scheme : Schemes)
-            QDesktopServices::setUrlHandler(scheme, this, "open");
     }
-    ~OpenedAddresses() override
-    {
-        for (const QString &scheme : Schemes)
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-
-private:
-    inline static const QStringList Schemes{QStringLiteral("http"),  QStringLiteral("https"), QStringLiteral("file"),
-                                            QStringLiteral("ftp"),   QStringLiteral(""),      QStringLiteral("javascript"),
-                                            QStringLiteral("data"),  QStringLiteral("mailto")};
 };
 
 // Watches for the modal dialogs of a reply and answers them as the user would: the new-version

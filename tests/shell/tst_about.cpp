@@ -2,6 +2,7 @@
 #include "CRegistry.h"
 #include "CalvextraVersion.h"
 #include "LinkLabel.h"
+#include "OpenedLinks.h"
 #include "RegistryLayer.h"
 #include "frmAbout.h"
 
@@ -17,27 +18,6 @@
 #include <QUrl>
 
 // The About box: its texts, the company link and the system-information button.
-class OpenedPages : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedPages()
-    {
-        for (const char *scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~OpenedPages() override
-    {
-        for (const char *scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 class TestAbout : public QObject
 {
     Q_OBJECT
@@ -88,7 +68,7 @@ private Q_SLOTS:
 
     void linkOpensTheCompanysPage()
     {
-        OpenedPages pages;
+        OpenedLinks pages;
         frmAbout about;
         about.show();
         pointerEnters(about.lblEmail);

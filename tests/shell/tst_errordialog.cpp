@@ -5,6 +5,7 @@
 #include "LanguageResources.h"
 #include "Localization.h"
 #include "MakerEndpoints.h"
+#include "OpenedLinks.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -18,31 +19,6 @@
 #include <QUrlQuery>
 
 namespace {
-
-// What the dialog asked the desktop to open, per scheme; nothing reaches a real mail program
-// or browser.
-class OpenedLinks : public QObject
-{
-    Q_OBJECT
-
-public:
-    const QStringList schemes = {QStringLiteral("mailto"), QStringLiteral("http"), QStringLiteral("https"),
-                                 QStringLiteral("file")};
-    OpenedLinks()
-    {
-        for (const QString &scheme : schemes)
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~OpenedLinks() override
-    {
-        for (const QString &scheme : schemes)
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 // A language library whose every text names its id, to see which ids the dialog looks up.
 class MarkingResources : public clsResources
@@ -103,7 +79,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { m_links = new OpenedLinks; }
+    void initTestCase() { m_links = new OpenedLinks({QStringLiteral("mailto"), QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file")}); }
     void cleanupTestCase() { delete m_links; }
 
     void init() { m_links->urls.clear(); }

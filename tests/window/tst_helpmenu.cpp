@@ -14,27 +14,6 @@
 
 // What the help menu and File > New Window open: help files, the company's pages, mail links,
 // the fee pages of the sites, another copy of the program.
-class OpenedOtherLinks : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedOtherLinks()
-    {
-        for (const char *scheme : {"file", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~OpenedOtherLinks() override
-    {
-        for (const char *scheme : {"file", "mailto"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 class TestHelpMenu : public QObject
 {
     Q_OBJECT
@@ -46,7 +25,7 @@ private Q_SLOTS:
         applyLocaleRow();
         fixture = std::make_unique<WindowFixture>();
         links = std::make_unique<OpenedLinks>();
-        otherLinks = std::make_unique<OpenedOtherLinks>();
+        otherLinks = std::make_unique<OpenedLinks>(QStringList{QStringLiteral("file"), QStringLiteral("mailto")});
     }
     void cleanup()
     {
@@ -229,7 +208,7 @@ private:
 
     std::unique_ptr<WindowFixture> fixture;
     std::unique_ptr<OpenedLinks> links;
-    std::unique_ptr<OpenedOtherLinks> otherLinks;
+    std::unique_ptr<OpenedLinks> otherLinks;  // help files and mail links
 };
 
 QTEST_MAIN(TestHelpMenu)
