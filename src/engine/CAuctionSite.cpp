@@ -49,10 +49,11 @@ constexpr PerSite DefaultRate{0, 0, 0.5305f, 1.317f, 0.7854f};
 // other site.
 constexpr float BillpointUkEcheckRate = 0.025f;
 
-// x × factor, formed in double from the decimal value of x and stored as a single.
+// x × factor: the single x meets a double factor in double arithmetic, and the product is stored
+// as a single.
 float product(float x, double factor)
 {
-    return float(WidenSingle(x) * factor);
+    return float(double(x) * factor);
 }
 
 } // namespace
@@ -62,9 +63,9 @@ float CAuctionSite::pick(const PerSite &values) const
     return (m_site >= UnitedStates && m_site <= Germany) ? values[std::size_t(m_site)] : 0.0f;
 }
 
-float CAuctionSite::timesRate(float amount) const
+float CAuctionSite::timesRate(double amount) const
 {
-    return float(WidenSingle(amount) * WidenSingle(ConversionRate()));
+    return product(ConversionRate(), amount);
 }
 
 QString CAuctionSite::CurrencyString() const
@@ -112,7 +113,7 @@ float CAuctionSite::VehicleFVF(bool Motorcycle, float Price) const
     case Germany:
         if (Motorcycle)
             return 15;
-        return Price < 10000 ? float(WidenSingle(Price) * 0.005 + 50) : 100.0f;
+        return Price < 10000 ? float(double(Price) * 0.005 + 50) : 100.0f;
     default: return 0;
     }
 }
@@ -200,7 +201,7 @@ float CAuctionSite::FVFThirdTier() const { return pick(FVFRate3); }
 
 float CAuctionSite::BillpointFlatFee() const
 {
-    return isSite(Canada) ? timesRate(0.35f) : pick({0, 0.35f, 0.25f, 0, 0});
+    return isSite(Canada) ? timesRate(0.35) : pick({0, 0.35f, 0.25f, 0, 0});
 }
 
 float CAuctionSite::BillpointEcheckRate(bool ReducedRate) const
@@ -236,7 +237,7 @@ float CAuctionSite::BillpointMax(bool ReducedRate, bool CreditCard) const
 
 float CAuctionSite::BillpointThreshold() const
 {
-    return isSite(Canada) ? timesRate(15.0f) : pick({0, 15, 10, 0, 0});
+    return isSite(Canada) ? timesRate(15.0) : pick({0, 15, 10, 0, 0});
 }
 
 float CAuctionSite::DefaultConversionRate() const { return pick(DefaultRate); }
@@ -256,12 +257,12 @@ float CAuctionSite::ConversionRate() const
 
 float CAuctionSite::PayPalFlatFee() const
 {
-    return isSite(UnitedStates) ? 0.30f : timesRate(0.30f);
+    return isSite(UnitedStates) ? 0.30f : timesRate(0.30);
 }
 
 float CAuctionSite::PayPalMaxFeeNonCC() const
 {
-    return isSite(UnitedStates) ? 5.00f : timesRate(5.00f);
+    return isSite(UnitedStates) ? 5.00f : timesRate(5.00);
 }
 
 float CAuctionSite::ListingFeeFourthTierUpper() const { return pick(ListingUpper4); }

@@ -88,7 +88,7 @@ private:
     using PerSite = std::array<float, 5>;
     float pick(const PerSite &values) const;
     // amount × the stored rate of the current site, formed at each call.
-    float timesRate(float amount) const;
+    float timesRate(double amount) const;
     bool isSite(SiteCode code) const { return m_site == code; }
 
     qint32 m_site = NoSite;

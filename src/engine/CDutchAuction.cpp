@@ -25,7 +25,7 @@ QString CDutchAuction::InsertionFee(QStringView OpeningPriceText, qint16 ItemsOf
 QString CDutchAuction::FVF(QStringView FinalPriceText, QStringView ItemsSoldText) const
 {
     const float price = SingleFromText(FinalPriceText);
-    const qint32 sold = std::clamp(WholeNumber32FromText(ItemsSoldText), -MaxItemCount, MaxItemCount);
+    const qint32 sold = std::clamp(LeadingWholeNumber(ItemsSoldText), -MaxItemCount, MaxItemCount);
     const float perItem = TieredFinalValueFee(site(), price);
     // The per-item fee multiplies at its decimal value, so one item here costs what it costs on
     // the single-item tab (0.525 → 0.53, never the single's 0.52499998 → 0.52).

@@ -31,9 +31,10 @@ QString CPaymentService::PayPalFee(QStringView AmountText, bool Merchant, bool C
 {
     CAuctionSite &s = site();
     s.setConversionRate(PaymentConversionRate(RateText));
-    const double amount = WidenSingle(SingleFromText(AmountText));
+    // The single amount and flat fee enter the double sum at their binary values.
+    const double amount = SingleFromText(AmountText);
 
-    const double fee = amount * (Merchant ? PayPalMerchantRate : PayPalStandardRate) + WidenSingle(s.PayPalFlatFee());
+    const double fee = amount * (Merchant ? PayPalMerchantRate : PayPalStandardRate) + double(s.PayPalFlatFee());
     QString feeText = PlainText(fee);
     // An eCheck fee stops at the maximum; one exactly at it stays as it is.
     if (!CreditCard) {
@@ -63,6 +64,6 @@ QString CPaymentService::BillpointFee(QStringView AmountText, bool ReducedRate, 
         feeText = QStringLiteral("N/A");
     }
     if (International && IsNumericText(feeText))
-        feeText = PlainText(DoubleFromText(feeText) + WidenSingle(amount) * CrossBorderRate);
+        feeText = PlainText(DoubleFromText(feeText) + double(amount) * CrossBorderRate);
     return feeText;
 }

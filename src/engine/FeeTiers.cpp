@@ -11,7 +11,7 @@ namespace {
 // exactly 1.00 meets a bound of 0.99 + 0.01.
 float nextLowerBound(float upper)
 {
-    return float(WidenSingle(upper) + 0.01);
+    return float(double(upper) + 0.01);
 }
 
 } // namespace
@@ -38,12 +38,14 @@ float ListingTierFee(const CAuctionSite &site, float value)
 
 float TieredFinalValueFee(const CAuctionSite &site, float price)
 {
-    const double p = WidenSingle(price);
-    const double secondLower = WidenSingle(site.FVFSecondTierLower());
-    const double thirdLower = WidenSingle(site.FVFThirdTierLower());
-    const double rate1 = WidenSingle(site.FVFFirstTier());
-    const double rate2 = WidenSingle(site.FVFSecondTier());
-    const double rate3 = WidenSingle(site.FVFThirdTier());
+    // The singles of the price and the schedule meet in double arithmetic at their binary values;
+    // only the fee is stored back as a single.
+    const double p = price;
+    const double secondLower = site.FVFSecondTierLower();
+    const double thirdLower = site.FVFThirdTierLower();
+    const double rate1 = site.FVFFirstTier();
+    const double rate2 = site.FVFSecondTier();
+    const double rate3 = site.FVFThirdTier();
     const double firstTierTop = secondLower - 0.01;
 
     if (price < site.FVFSecondTierLower())

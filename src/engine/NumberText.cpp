@@ -283,24 +283,50 @@ double DoubleFromText(QStringView text)
 namespace {
 
 template <typename Whole>
-Whole wholeNumberFromText(QStringView text)
+Whole wholeNumber(double value)
 {
-    const double rounded = std::nearbyint(DoubleFromText(text));  // halves to even
+    const double rounded = std::nearbyint(value);  // halves to even
     constexpr double lowest = std::numeric_limits<Whole>::min();
     constexpr double highest = std::numeric_limits<Whole>::max();
-    return Whole(std::clamp(rounded, lowest, highest));
+    return std::isnan(rounded) ? Whole(0) : Whole(std::clamp(rounded, lowest, highest));
 }
 
 } // namespace
 
 qint16 WholeNumber16FromText(QStringView text)
 {
-    return wholeNumberFromText<qint16>(text);
+    return wholeNumber<qint16>(DoubleFromText(text));
 }
 
 qint32 WholeNumber32FromText(QStringView text)
 {
-    return wholeNumberFromText<qint32>(text);
+    return wholeNumber<qint32>(DoubleFromText(text));
+}
+
+qint32 LeadingWholeNumber(QStringView text)
+{
+    return wholeNumber<qint32>(LeadingNumber(text));
+}
+
+qint64 WholePartFromText(QStringView text)
+{
+    DecimalDigits digits;
+    if (!readNumericText(text, digits))
+        return 0;
+    // The fixed text holds every digit exactly; a double would round 99999999.9999999999 up.
+    const QString fixed = digits.toFixedText(QLatin1Char('.'), 0);
+    const bool negative = fixed.startsWith(QLatin1Char('-'));
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    qint64 whole = 0;
+    for (const QChar c : QStringView(fixed).mid(negative ? 1 : 0)) {
+        if (!isDigit(c))
+            break;
+        const int digit = c.unicode() - '0';
+        if (whole > (largest - digit) / 10)
+            return negative ? std::numeric_limits<qint64>::min() : largest;
+        whole = whole * 10 + digit;
+    }
+    return negative ? -whole : whole;
 }
 
 double WidenSingle(float value)

@@ -51,8 +51,18 @@ double DoubleFromText(QStringView text);
 qint16 WholeNumber16FromText(QStringView text);
 qint32 WholeNumber32FromText(QStringView text);
 
-// A single taking part in double-precision arithmetic enters at its decimal value (the digits
-// its plain text shows), so that its binary error never decides a cent: 0.525f widens to 0.525.
+// The whole part of the numeric test's reading, cut towards zero and exact however many digits
+// follow the decimal point ("99999999.9999999999" is 99999999); saturates at the 64-bit range.
+// A text that is not a number is 0.
+qint64 WholePartFromText(QStringView text);
+
+// A count as the multiple-item lot reads it: the leading-number reading ("5abc" → 5, "" → 0),
+// rounded half to even, clamped to the 32-bit range.
+qint32 LeadingWholeNumber(QStringView text);
+
+// A single at its decimal value (the digits its plain text shows): 0.525f widens to 0.525.
+// Singles normally meet double arithmetic at their binary values; this serves only the two
+// places where the binary error would decide a tier or a cent of the multiple-item lot.
 double WidenSingle(float value);
 
 // The user's decimal point as typed into a field ("." or ",").

@@ -189,6 +189,16 @@ void TestLotFees::finalValueFee_data()
     // A sold count beyond the 16-bit range counts as 32767: 0.000525 × 32767 = 17.202675.
     row(US, "0.01", "32767", "17.20");
     row(US, "0.01", "40000", "17.20");
+    // The number sold is its leading number, halves to even.
+    row(US, "10.00", "5abc", "2.63");
+    row(US, "10.00", " 3", "1.58");     // 1.575
+    row(US, "10.00", "2.5", "1.05");    // 2 items
+    row(US, "10.00", "3.5", "2.10");    // 4 items
+    row(US, "10.00", "abc", "0.00");
+    row(US, "10.00", "$5", "0.00");
+    // The per-item fee is the single-item fee: 284 pays 8.434999 each, as a single item does.
+    row(US, "284", "1", "8.43");
+    row(US, "284", "2", "16.87");       // 16.869998
 
     // UK: 5.25 % up to 30.00, 3.25 % from 30.01 to 600, 1.75 % above.
     row(UK, "30.00", "2", "3.15");      // 1.575 each
@@ -220,7 +230,7 @@ void TestLotFees::finalValueFee()
     schedule.setSite(site);
     CDutchAuction lot;
     lot.setSite(&schedule);
-    QCOMPARE(lot.FVF(inLocale(price), sold), inLocale(expected));
+    QCOMPARE(lot.FVF(inLocale(price), inLocale(sold)), inLocale(expected));
 }
 
 void TestLotFees::extraFeatures_data()

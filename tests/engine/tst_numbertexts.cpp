@@ -221,6 +221,8 @@ private Q_SLOTS:
     void wholeNumber16FromText();
     void wholeNumber32FromText_data();
     void wholeNumber32FromText();
+    void wholePartFromText_data();
+    void wholePartFromText();
 
     void widenSingle_data();
     void widenSingle();
@@ -1084,27 +1086,67 @@ void TestNumberTexts::wholeNumber32FromText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint32>("expected");
+    QTest::addColumn<qint32>("leading");  // the count read from the text's leading number
 
-    QTest::newRow("40000") << "40000" << 40000;
-    QTest::newRow("millions") << "1,000,000" << 1000000;
-    QTest::newRow("2.5 to even 2") << "2.5" << 2;
-    QTest::newRow("3.5 to even 4") << "3.5" << 4;
-    QTest::newRow("-2.5 to even -2") << "-2.5" << -2;
-    QTest::newRow("half to even below the top") << "2147483646.5" << 2147483646;
-    QTest::newRow("rounds past the top") << "2147483647.5" << 2147483647;
-    QTest::newRow("3e9 clamps") << "3000000000" << 2147483647;
-    QTest::newRow("rounds past the bottom") << "-2147483648.5" << std::numeric_limits<qint32>::min();
-    QTest::newRow("-3e9 clamps") << "-3000000000" << std::numeric_limits<qint32>::min();
-    QTest::newRow("letters") << "abc" << 0;
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("1e400") << "1e400" << 0;
+    const qint32 top = std::numeric_limits<qint32>::max();
+    const qint32 bottom = std::numeric_limits<qint32>::min();
+    QTest::newRow("40000") << "40000" << 40000 << 40000;
+    QTest::newRow("millions") << "1,000,000" << 1000000 << 1000000;
+    QTest::newRow("2.5 to even 2") << "2.5" << 2 << 2;
+    QTest::newRow("3.5 to even 4") << "3.5" << 4 << 4;
+    QTest::newRow("-2.5 to even -2") << "-2.5" << -2 << -2;
+    QTest::newRow("half to even below the top") << "2147483646.5" << 2147483646 << 2147483646;
+    QTest::newRow("rounds past the top") << "2147483647.5" << top << top;
+    QTest::newRow("3e9 clamps") << "3000000000" << top << top;
+    QTest::newRow("rounds past the bottom") << "-2147483648.5" << bottom << bottom;
+    QTest::newRow("-3e9 clamps") << "-3000000000" << bottom << bottom;
+    QTest::newRow("letters") << "abc" << 0 << 0;
+    QTest::newRow("empty") << "" << 0 << 0;
+    QTest::newRow("1e400") << "1e400" << 0 << top;
+    QTest::newRow("digits then letters") << "5abc" << 0 << 5;
+    QTest::newRow("half then letters") << "2.5 items" << 0 << 2;
+    QTest::newRow("leading blanks") << "  7" << 7 << 7;
+    QTest::newRow("dollar") << "$5" << 5 << 0;
 }
 
 void TestNumberTexts::wholeNumber32FromText()
 {
     QFETCH(QString, text);
     QFETCH(qint32, expected);
+    QFETCH(qint32, leading);
     QCOMPARE(WholeNumber32FromText(localText(text)), expected);
+    QCOMPARE(LeadingWholeNumber(localText(text)), leading);
+}
+
+void TestNumberTexts::wholePartFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::newRow("12") << "12" << qint64(12);
+    QTest::newRow("fraction cut, not rounded") << "2.99" << qint64(2);
+    QTest::newRow("eight nines and many decimal nines") << "99999999.9999999999999999" << qint64(99999999);
+    QTest::newRow("hundred million") << "100000000" << qint64(100000000);
+    QTest::newRow("thousands") << "100,000,000" << qint64(100000000);
+    QTest::newRow("dollar") << "$123.45" << qint64(123);
+    QTest::newRow("exponent") << "1e9" << qint64(1000000000);
+    QTest::newRow("negative exponent") << "123e-2" << qint64(1);
+    QTest::newRow("below one") << "0.75" << qint64(0);
+    QTest::newRow("negative cut towards zero") << "-2.99" << qint64(-2);
+    QTest::newRow("largest") << "9223372036854775807.9" << LargestCount;
+    QTest::newRow("forty digits saturate") << "1" + zeros(39) << LargestCount;
+    QTest::newRow("negative saturates") << "-1" + zeros(39) << SmallestCount;
+    QTest::newRow("letters") << "abc" << qint64(0);
+    QTest::newRow("digits then letters") << "12abc" << qint64(0);
+    QTest::newRow("empty") << "" << qint64(0);
+    QTest::newRow("1e400") << "1e400" << qint64(0);
+}
+
+void TestNumberTexts::wholePartFromText()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, expected);
+    QCOMPARE(WholePartFromText(localText(text)), expected);
 }
 
 void TestNumberTexts::widenSingle_data()
