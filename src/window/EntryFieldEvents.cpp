@@ -4,7 +4,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QMouseEvent>
 
 namespace {
 
@@ -13,6 +13,11 @@ namespace {
 bool movesBetweenFields(const QFocusEvent *event)
 {
     return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+bool isLeftButton(const QEvent *event)
+{
+    return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
 }
 
 } // namespace
@@ -28,6 +33,7 @@ bool EntryFieldEvents::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::KeyPress: {
+        m_enteredByClick = nullptr;
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             m_window->pressDefaultButton();
@@ -47,13 +53,40 @@ bool EntryFieldEvents::eventFilter(QObject *watched, QEvent *event)
             code = key->text().front().unicode();
         else
             return false;
-        return m_window->entryFieldKeyPress(field, code) == 0;
+        const int passed = m_window->entryFieldKeyPress(field, code);
+        if (passed == 0)
+            return true;
+        if (passed == code)
+            return false;
+        // The filter typed another character in place of this one: over the selection, at the caret.
+        field->insert(QString(QChar(char16_t(passed))));
+        return true;
     }
-    case QEvent::FocusIn:
-        if (movesBetweenFields(static_cast<QFocusEvent *>(event)))
-            m_window->entryFieldGotFocus(field);
+    case QEvent::MouseButtonPress:
+        m_clickPressed = field == m_enteredByClick && isLeftButton(event) ? field : nullptr;
+        m_enteredByClick = nullptr;
         return false;
+    case QEvent::MouseButtonRelease:
+        // A plain click that entered the field selects like Tab does; a drag keeps what it
+        // selected, and later clicks in the field place the caret as usual.
+        if (field == m_clickPressed && isLeftButton(event)) {
+            m_clickPressed = nullptr;
+            if (!field->hasSelectedText())
+                m_window->entryFieldGotFocus(field);
+        }
+        return false;
+    case QEvent::FocusIn: {
+        const auto *focus = static_cast<QFocusEvent *>(event);
+        if (movesBetweenFields(focus)) {
+            m_window->entryFieldGotFocus(field);
+            if (focus->reason() == Qt::MouseFocusReason)
+                m_enteredByClick = field;
+        }
+        return false;
+    }
     case QEvent::FocusOut:
+        m_enteredByClick = nullptr;
+        m_clickPressed = nullptr;
         if (movesBetweenFields(static_cast<QFocusEvent *>(event)))
             m_window->entryFieldLostFocus(field);
         return false;

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The rules of the seven entry fields: which typed keys they take, and which texts they keep.
-// Key codes are character codes; a filter returns the code to pass on, or 0 to swallow it.
+// Key codes are character codes; a filter returns the code to pass on (which may differ from the
+// one typed), or 0 to swallow it.
 namespace EntryFieldRules {
 
 constexpr int KeyCopy = 3;
@@ -13,16 +14,37 @@ constexpr int KeyComma = 44;
 constexpr int KeyMinus = 45;
 constexpr int KeyPoint = 46;
 
-// Money fields: digits and one decimal point; never "-". A key that would not leave a number
-// passes only while the whole text is selected (the change check then decides), or when it is
-// the first decimal point of an empty field.
-int FilterMoneyKey(int keyCode, const QString &text, int selectionLength);
+// Amounts from a hundred million up are beyond what the fee arithmetic holds: no money field
+// takes one, however many digits follow the decimal point.
+constexpr qint64 AmountLimit = 100000000;
 
-// Count fields: digits only, and never more than the largest count of items. `resultingText` is
-// what the field would hold with the key typed (over the selection, at the caret).
-int FilterCountKey(int keyCode, const QString &text, const QString &resultingText);
+// A field as a key finds it: its text, its caret and its selection (start -1: none).
+struct FieldState
+{
+    QString text;
+    int cursorPosition = 0;
+    int selectionStart = -1;
+    int selectionLength = 0;
+};
 
-// A money text is kept when it is a number not below 0, or a lone decimal point.
+// The text a key leaves in the field: a typed character replaces the selection or goes in at
+// the caret; Backspace removes the selection or the character before the caret.
+QString TextAfterKey(const FieldState &field, int keyCode);
+
+// Money fields: digits and one decimal point; never "-". Either of "." and "," types the user's
+// decimal point, as a keypad's decimal key does. A key that would not leave a number passes only
+// while the whole text is selected (the change check then decides), or when it is the first
+// decimal point of an empty field. No key may leave an amount beyond the limit.
+int FilterMoneyKey(int keyCode, const FieldState &field);
+
+// Count fields: digits only, and never more than the largest count of items.
+int FilterCountKey(int keyCode, const FieldState &field);
+
+// A text holds no amount beyond the limit (a text that is no number holds none).
+bool IsWithinAmountLimit(const QString &text);
+
+// A money text is kept when it is a number not below 0 and within the amount limit, or a lone
+// decimal point.
 bool IsAcceptableMoneyText(const QString &text);
 
 // A count text is kept when it is a number not below 0 and not above the largest count.

@@ -39,12 +39,10 @@ bool frmeBayFees::isMoneyField(const QLineEdit *field) const
 
 int frmeBayFees::entryFieldKeyPress(QLineEdit *field, int keyCode)
 {
-    if (isMoneyField(field))
-        return EntryFieldRules::FilterMoneyKey(keyCode, field->text(), int(field->selectedText().size()));
-    QString resulting = field->text();
-    const int start = field->hasSelectedText() ? field->selectionStart() : field->cursorPosition();
-    resulting.replace(start, int(field->selectedText().size()), QChar(char16_t(keyCode)));
-    return EntryFieldRules::FilterCountKey(keyCode, field->text(), resulting);
+    const EntryFieldRules::FieldState state{field->text(), field->cursorPosition(), field->selectionStart(),
+                                            field->selectionLength()};
+    return isMoneyField(field) ? EntryFieldRules::FilterMoneyKey(keyCode, state)
+                               : EntryFieldRules::FilterCountKey(keyCode, state);
 }
 
 void frmeBayFees::entryFieldChanged(QLineEdit *field)
