@@ -2,6 +2,7 @@
 
 #include "CaptionTable.h"
 #include "ControlFactory.h"
+#include "DefaultButtonKeys.h"
 #include "LinkLabel.h"
 #include "ListRefill.h"
 #include "Localization.h"
@@ -99,6 +100,7 @@ frmeBayFees::frmeBayFees(bool isFirstTime, QWidget *parent) : QMainWindow(parent
         const Builder build = builders[tab];
         (this->*build)(page);
     }
+    m_defaultButtonKeys = new DefaultButtonKeys(SSTab1);
     buildNotepad(client);
     keepRemainingDesignTexts();
     txtNotes->setFont(notesFont());
@@ -217,8 +219,7 @@ void frmeBayFees::RefreshOptionStates()
         EnableRealEstateOptions();
     else
         DisableRealEstateOptions();
-    if (cboSingleItemType->currentIndex() == 0)
-        cboIsReserve->setVisible(true);
+    UpdateReserveList();
 
     switch (site) {
     case CAuctionSite::UnitedStates:
@@ -242,8 +243,6 @@ void frmeBayFees::RefreshOptionStates()
         for (QCheckBox *box : {chkGiftIcon, chkDutchGreatGift, chkListingDesigner, chkDutchListingDesigner})
             box->setChecked(false);
         chkEBayMotorsDutch->setVisible(false);
-        cboIsReserve->setCurrentIndex(0);
-        cboIsReserve->setVisible(false);  // eBay Germany has no reserve choice
         break;
     default:
         break;
@@ -289,15 +288,15 @@ void frmeBayFees::SSTab1_Click(int tab)
     switch (tab) {
     case 0:
         txtStartingPrice->setFocus(Qt::OtherFocusReason);
-        m_defaultButton = cmdCalculate;
+        m_defaultButtonKeys->setDefaultButton(cmdCalculate);
         break;
     case 1:
         txtDutchItemsOffered->setFocus(Qt::OtherFocusReason);
-        m_defaultButton = cmdDutchCalculate;
+        m_defaultButtonKeys->setDefaultButton(cmdDutchCalculate);
         break;
     case 2:
         txtPaymentAmount->setFocus(Qt::OtherFocusReason);
-        m_defaultButton = cmdCalculatePaymentFees;
+        m_defaultButtonKeys->setDefaultButton(cmdCalculatePaymentFees);
         break;
     default:
         break;
@@ -306,6 +305,5 @@ void frmeBayFees::SSTab1_Click(int tab)
 
 void frmeBayFees::pressDefaultButton()
 {
-    if (m_defaultButton && m_defaultButton->isEnabled())
-        m_defaultButton->click();
+    m_defaultButtonKeys->pressDefaultButton();
 }

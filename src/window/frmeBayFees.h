@@ -16,6 +16,7 @@
 
 class CaptionTable;
 class ConnectorLine;
+class DefaultButtonKeys;
 class EntryFieldEvents;
 class LinkLabel;
 class QAction;
@@ -135,6 +136,7 @@ private:
     void RegularInsertionFee();
     void RegularFinalValueFee();
     void UpdateStartingPriceCaption();
+    void UpdateReserveList();
     void SetRealEstateAvailable(bool available);
     void EnableVehicleOptions();
     void DisableVehicleOptions();
@@ -194,7 +196,6 @@ private:
     void entryFieldChanged(QLineEdit *field);
     void entryFieldGotFocus(QLineEdit *field);
     void entryFieldLostFocus(QLineEdit *field);
-    void setTextIfDifferent(QLineEdit *field, const QString &text);
     void pressDefaultButton();
 
     CAuctionSite m_oSite;
@@ -206,7 +207,7 @@ private:
     bool m_vehicle = false;
     bool m_notepadVisible = false;
     bool m_unloaded = false;
-    QPushButton *m_defaultButton = nullptr;
+    DefaultButtonKeys *m_defaultButtonKeys = nullptr;
     CaptionTable *m_captions = nullptr;
     EntryFieldEvents *m_entryFieldEvents = nullptr;
 

@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -20,8 +20,8 @@ namespace {
 // within the lot's 16-bit range.
 qint16 countIn(const QLineEdit *field)
 {
-    const double rounded = std::nearbyint(LeadingNumber(field->text()));
-    return qint16(std::clamp(rounded, -double(CDutchAuction::MaxItemCount), double(CDutchAuction::MaxItemCount)));
+    return qint16(std::clamp(LeadingWholeNumber(field->text()), -CDutchAuction::MaxItemCount,
+                             CDutchAuction::MaxItemCount));
 }
 
 } // namespace

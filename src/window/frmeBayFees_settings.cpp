@@ -197,6 +197,12 @@ void frmeBayFees::LoadSettings()
     const QString rateName = rateSettingName(m_oSite.Site());
     if (!rateName.isEmpty())
         txtConversion->setText(ReadSetting(rateName));
+
+    // A restored entry raises no recalculation of its own (only leaving a field does), so each
+    // tab is worked out once more: it shows what its Calculate button would give.
+    CalculateRegularFees();
+    DutchCalculate();
+    CalculatePaymentFees();
 }
 
 void frmeBayFees::loadListIndex(const QString &name, QComboBox *list)

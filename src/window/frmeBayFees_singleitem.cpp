@@ -41,6 +41,12 @@ void setGreyedBackground(QLineEdit *field, bool greyed)
     field->setPalette(p);
 }
 
+// eBay Germany has no reserve auctions.
+bool siteOffersReserve(qint32 site)
+{
+    return site != CAuctionSite::Germany;
+}
+
 } // namespace
 
 void frmeBayFees::connectSingleItemTab()
@@ -82,8 +88,15 @@ void frmeBayFees::connectSingleItemTab()
             cboSingleItemType_Click();
     });
     connect(cboIsReserve, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
-            UpdateStartingPriceCaption();
+        if (index < 0)
+            return;
+        // Whatever chose it, a reserve the site does not offer falls back to "No Reserve", which
+        // runs this handler again.
+        if (index != 0 && !siteOffersReserve(m_oSite.Site())) {
+            cboIsReserve->setCurrentIndex(0);
+            return;
+        }
+        UpdateStartingPriceCaption();
     });
     connect(chkMotors, &QCheckBox::toggled, this, [this] { chkMotors_Click(); });
     connect(chkVehicle, &QCheckBox::toggled, this, [this] { chkVehicle_Click(); });
@@ -220,10 +233,21 @@ void frmeBayFees::UpdateStartingPriceCaption()
 
 void frmeBayFees::cboSingleItemType_Click()
 {
-    // A fixed-price listing has no reserve.
-    cboIsReserve->setVisible(cboSingleItemType->currentIndex() == 0);
+    UpdateReserveList();
     UpdateStartingPriceCaption();
     CalculateRegularFees();
+}
+
+void frmeBayFees::UpdateReserveList()
+{
+    // The one place that shows or hides the list: the listing type and every refresh of the option
+    // states (change of site or language, Clear All) come here. A reserve chosen by another path
+    // on a site without one is turned back by the list's own handler.
+    const bool offered = siteOffersReserve(m_oSite.Site());
+    if (!offered)
+        cboIsReserve->setCurrentIndex(0);
+    // A fixed-price listing has no reserve; its hidden list keeps the choice.
+    cboIsReserve->setVisible(offered && cboSingleItemType->currentIndex() == 0);
 }
 
 void frmeBayFees::chkGallery_Click()

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -638,6 +639,115 @@ private Q_SLOTS:
         QCOMPARE(text("txtConversion"), typed);
     }
 
+    void restoredEntriesShowTheirFees_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("site");         // stored "Site"; "-": not stored
+        QTest::addColumn<int>("shownSite");
+        QTest::addColumn<QString>("reserve");      // stored "RegularReserve"
+        QTest::addColumn<QString>("opening");      // stored "RegularNumeric", written with "."
+        QTest::addColumn<QString>("offered");      // stored "DutchItemsOffered"
+        QTest::addColumn<QString>("dutchOpening"); // stored "DutchOpeningPrice", written with "."
+        QTest::addColumn<QStringList>("ticks");    // boxes stored as ticked
+        QTest::addColumn<QString>("rate");         // the site's stored exchange rate, as typed
+        QTest::addColumn<QString>("insertion");    // a figure known from the fee tables, or ""
+
+        const QStringList none;
+        // eBay.com 100.00 is the 2.40 tier; unsold with a reserve it adds the reserve fee 2.00.
+        QTest::newRow("eBay.com 100") << "409" << "1" << 1 << "0" << "100" << "10" << "2.5" << none << "" << "2.40";
+        QTest::newRow("eBay.com 100, reserve") << "409" << "1" << 1 << "1" << "100" << "4" << "3" << none << "" << "4.40";
+        QTest::newRow("eBay.com 100, Bold on both tabs")
+            << "409" << "1" << 1 << "0" << "100" << "10" << "2.5" << QStringList{"chkBold", "chkDutchBold"} << "" << "2.40";
+        // eBay UK 100.00: 2.00; unsold with a reserve 2.00 + 2 % of 100.
+        QTest::newRow("eBay UK 100") << "409" << "2" << 2 << "0" << "100" << "10" << "2.5" << none << "1.6" << "2.00";
+        QTest::newRow("eBay UK 100, reserve") << "409" << "2" << 2 << "1" << "100" << "4" << "3" << none << "1.6" << "4.00";
+        // eBay Canada 100.00: 3.30; unsold with a reserve 3.30 + 3.00.
+        QTest::newRow("eBay Canada 100") << "409" << "3" << 3 << "0" << "100" << "10" << "2.5" << none << "1.23456789"
+                                         << "3.30";
+        QTest::newRow("eBay Canada 100, reserve") << "409" << "3" << 3 << "1" << "100" << "4" << "3" << none << "1.2"
+                                                  << "6.30";
+        QTest::newRow("eBay Germany 100") << "409" << "4" << 4 << "0" << "100" << "10" << "2.5" << none << "0.8" << "";
+        // eBay Germany has no reserve: a stored one is dropped. 250.00 is the 4.80 tier.
+        QTest::newRow("eBay Germany 250, reserve stored") << "409" << "4" << 4 << "1" << "250" << "4" << "3" << none
+                                                          << "0.8" << "4.80";
+        QTest::newRow("multiple items only") << "409" << "1" << 1 << "0" << "" << "4" << "3" << none << "" << "";
+        QTest::newRow("site not stored") << "409" << "-" << 1 << "0" << "100" << "10" << "2.5" << none << "" << "2.40";
+        QTest::newRow("malformed site, German running")
+            << "407" << "abc" << 4 << "0" << "250" << "10" << "2.5" << none << "0.8" << "4.80";
+    }
+
+    void restoredEntriesShowTheirFees()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, site);
+        QFETCH(int, shownSite);
+        QFETCH(QString, reserve);
+        QFETCH(QString, opening);
+        QFETCH(QString, offered);
+        QFETCH(QString, dutchOpening);
+        QFETCH(QStringList, ticks);
+        QFETCH(QString, rate);
+        QFETCH(QString, insertion);
+        CurrentLanguage().Code = language;
+        const QString rateSetting = QString::fromLatin1(RateSettings[std::size_t(shownSite)]);
+        const Values rates = rateSetting.isEmpty() ? Values{} : Values{{rateSetting, inLocale(rate)}};
+
+        Values values = rates;
+        if (site != QLatin1String("-"))
+            values.append({QStringLiteral("Site"), site});
+        values.append({QStringLiteral("RegularReserve"), reserve});
+        values.append({QStringLiteral("RegularNumeric"), inLocale(opening)});
+        values.append({QStringLiteral("DutchItemsOffered"), offered});
+        values.append({QStringLiteral("DutchOpeningPrice"), inLocale(dutchOpening)});
+        for (const auto &[setting, box] : CheckSettings) {
+            if (ticks.contains(QLatin1String(box)))
+                values.append({QString::fromLatin1(setting), QStringLiteral("1")});
+        }
+        store(values);
+        openWindow(false);
+        verifySite(shownSite);
+        const QMap<QString, QString> restored = shownState();
+        if (!insertion.isEmpty())
+            QCOMPARE(restored.value("txtInsertionFee"), inLocale(insertion));
+        // The exchange rate is shown as stored, untouched by the recalculation.
+        QCOMPARE(restored.value("txtConversion"), inLocale(rate));
+        window.reset();
+
+        // The same entries made by hand in a window that starts with nothing but the rates, then
+        // each tab's Calculate button clicked.
+        WindowFixture::useFreshSettings();
+        store(rates);
+        openWindow(false);
+        find<QAction>(SiteItems[std::size_t(shownSite - 1)])->trigger();
+        auto *reserveList = find<QComboBox>("cboIsReserve");
+        if (reserve == QLatin1String("1") && !reserveList->isHidden()) {
+            reserveList->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(reserveList, Qt::Key_Down);
+            QCOMPARE(reserveList->currentIndex(), 1);
+        }
+        for (const auto &[setting, box] : CheckSettings) {
+            if (ticks.contains(QLatin1String(box))) {
+                showTabOf(find<QCheckBox>(box));
+                find<QCheckBox>(box)->click();
+            }
+        }
+        if (!opening.isEmpty())
+            typeAndLeave("txtStartingPrice", inLocale(opening));
+        typeAndLeave("txtDutchItemsOffered", offered);
+        typeAndLeave("txtDutchOpeningPrice", inLocale(dutchOpening));
+        for (const char *button : {"cmdCalculate", "cmdDutchCalculate", "cmdCalculatePaymentFees"}) {
+            showTabOf(find<QPushButton>(button));
+            QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
+        }
+
+        const QMap<QString, QString> calculated = shownState();
+        for (auto it = calculated.cbegin(); it != calculated.cend(); ++it)
+            QVERIFY2(restored.value(it.key()) == it.value(),
+                     qPrintable(it.key() + QStringLiteral(": restored ") + restored.value(it.key())
+                                + QStringLiteral(", calculated ") + it.value()));
+        QCOMPARE(restored.size(), calculated.size());
+    }
+
     // ---- Saving from the menu ----
 
     void saveAndReopen_data()
@@ -886,7 +996,9 @@ private Q_SLOTS:
         QTest::newRow("garbage") << "409" << "garbage" << false;
         QTest::newRow("-1") << "409" << "-1" << false;
         QTest::newRow("99") << "409" << "99" << true;
-        QTest::newRow("1e9") << "409" << "1e9" << true;
+        QTest::newRow("1e7") << "409" << "1e7" << true;
+        // Beyond the largest amount a money field takes.
+        QTest::newRow("1e9") << "409" << "1e9" << false;
         QTest::newRow("5000 characters") << "409" << QString(5000, QLatin1Char('Z')) << false;
         QTest::newRow("5000 characters, mixed")
             << "409" << QStringLiteral("1;=[]\"\\\n").repeated(625) << false;
@@ -1143,6 +1255,24 @@ private:
             state.insert(QString::fromLatin1(option), flag(find<QRadioButton>(option)->isChecked()));
         for (const char *item : SiteItems)
             state.insert(QString::fromLatin1(item), flag(find<QAction>(item)->isChecked()));
+        return state;
+    }
+
+    // What the three calculating tabs show: every entry and result, the reserve choice and the
+    // caption it gives the opening bid.
+    QMap<QString, QString> shownState() const
+    {
+        QMap<QString, QString> state;
+        for (const char *field :
+             {"txtStartingPrice", "txtPrice", "txtInsertionFee", "txtExtras", "txtFVF", "txtFees",
+              "txtDutchItemsOffered", "txtDutchOpeningPrice", "txtDutchItemsSold", "txtDutchFinalPrice",
+              "txtTotalDutchAuctionSales", "txtExtraFeaturesDutch", "txtDutchFees", "txtDutchCostPerItem",
+              "txtPaymentAmount", "txtPayPalFee", "txtConversion"})
+            state.insert(QString::fromLatin1(field), text(field));
+        auto *reserve = find<QComboBox>("cboIsReserve");
+        state.insert(QStringLiteral("cboIsReserve"), QString::number(reserve->currentIndex()));
+        state.insert(QStringLiteral("cboIsReserve shown"), flag(!reserve->isHidden()));
+        state.insert(QStringLiteral("lblStartingPrice"), find<QLabel>("lblStartingPrice")->text());
         return state;
     }
 

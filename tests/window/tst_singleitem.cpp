@@ -318,8 +318,9 @@ private Q_SLOTS:
     void germanyHasNoReserveFee()
     {
         chooseSite(QStringLiteral("mnuOptionsSiteGermany"));
-        // The list is hidden on this site; a reserve chosen anyway costs nothing here.
+        // The list is hidden on this site; a reserve chosen anyway falls back to "No Reserve".
         fixture->find<QComboBox>("cboIsReserve")->setCurrentIndex(1);
+        QCOMPARE(fixture->find<QComboBox>("cboIsReserve")->currentIndex(), 0);
         fixture->typeAndLeave("txtStartingPrice", inLocale("300"));
         tick("chkDidNotSell");
         QCOMPARE(fixture->text("txtInsertionFee"), inLocale("4.80"));

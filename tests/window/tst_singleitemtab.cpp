@@ -1,4 +1,7 @@
 #include "ConnectorLine.h"
+#include "LanguageState.h"
+#include "Languages.h"
+#include "Localization.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
 
@@ -10,6 +13,10 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <map>
 
 // The single-item tab of the calculator window, driven through its controls: the site menu,
 // typed amounts, ticks, option buttons, lists and buttons. Every expected fee below is worked out
@@ -29,6 +36,12 @@ private Q_SLOTS:
     {
         QVERIFY2(fixture->unexpectedDialog.isEmpty(), qPrintable(fixture->unexpectedDialog));
         fixture.reset();
+        // A language chosen from the menu is forgotten again.
+        setLanguageResources(nullptr);
+        CurrentLanguage() = LanguageInfo::EnglishUnitedStates();
+        LanguageSetting().clear();
+        LanguageLibraries().clear();
+        setLanguageLibraryFolder(QString());
     }
 
     // ---- Start ----
@@ -588,6 +601,76 @@ private Q_SLOTS:
         QCOMPARE(plain(caption->text()), QStringLiteral("Opening Bid:"));
     }
 
+    // eBay Germany has no reserve: whatever path leads there, the list is hidden on "No Reserve".
+    void germanyNeverOffersTheReserveList_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("fresh start on eBay Germany") << QStringList{"restart Site=4"};
+        QTest::newRow("eBay.com with Reserve, then eBay Germany") << QStringList{"site us", "reserve down", "site de"};
+        QTest::newRow("Fixed Price, then Auction") << QStringList{"site de", "type down", "type up"};
+        QTest::newRow("Reserve, Fixed Price, eBay Germany, Auction")
+            << QStringList{"reserve down", "type down", "site de", "type up"};
+        QTest::newRow("language switch") << QStringList{"site de", "language English"};
+        QTest::newRow("Reserve, then language switch on eBay Germany")
+            << QStringList{"reserve down", "site de", "language English"};
+        QTest::newRow("stored Reserve on eBay Germany") << QStringList{"restart Site=4 RegularReserve=1"};
+        QTest::newRow("stored Reserve and Fixed Price on eBay Germany, then Auction")
+            << QStringList{"restart Site=4 RegularReserve=1 RegularType=1", "type up"};
+        QTest::newRow("stored Reserve on eBay Germany, then language switch")
+            << QStringList{"restart Site=4 RegularReserve=1", "language English"};
+        QTest::newRow("Clear All with a vehicle") << QStringList{"site de", "tick chkMotors", "tick chkVehicle",
+                                                                 "type down", "type up", "clear all"};
+        QTest::newRow("Clear All after a language switch")
+            << QStringList{"site de", "language English", "type down", "type up", "clear all"};
+    }
+
+    void germanyNeverOffersTheReserveList()
+    {
+        QFETCH(QStringList, steps);
+        for (const QString &step : steps) {
+            runStep(step);
+            if (QTest::currentTestFailed())
+                return;
+        }
+
+        QCOMPARE(fixture->window->Site().Site(), 4);
+        QComboBox *reserve = fixture->find<QComboBox>("cboIsReserve");
+        QVERIFY(reserve->isHidden());
+        QCOMPARE(reserve->currentIndex(), 0);
+        QCOMPARE(plain(fixture->find<QLabel>("lblStartingPrice")->text()), QStringLiteral("Opening Bid:"));
+        // A closing bid below the opening bid is raised to it, and the item sold: 250.00 is the 4.80
+        // tier, 50 * 5 % + 200 * 4 % = 10.50 final value fee.
+        enterAmounts("250", "100");
+        QCOMPARE(fixture->text("txtPrice"), inLocale("250.00"));
+        expectResults("4.80", "0.00", "10.50", "15.30");
+    }
+
+    void reserveListComesBackAfterGermany_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::newRow("eBay.com") << us;
+        QTest::newRow("eBay UK") << uk;
+        QTest::newRow("eBay Canada") << ca;
+    }
+
+    void reserveListComesBackAfterGermany()
+    {
+        QFETCH(QString, site);
+        runStep(QStringLiteral("restart Site=4 RegularReserve=1"));
+        QVERIFY(fixture->find<QComboBox>("cboIsReserve")->isHidden());
+        chooseSite(site);
+        QComboBox *reserve = fixture->find<QComboBox>("cboIsReserve");
+        QVERIFY(reserve->isVisible());
+        QCOMPARE(reserve->currentIndex(), 0);
+        runStep(QStringLiteral("reserve down"));
+        QCOMPARE(reserve->currentIndex(), 1);
+        QCOMPARE(plain(fixture->find<QLabel>("lblStartingPrice")->text()), QStringLiteral("Reserve Price:"));
+        // A reserve not met: no final value fee.
+        enterAmounts("250", "100");
+        QCOMPARE(fixture->text("txtFVF"), QString());
+        QCOMPARE(fixture->text("txtPrice"), inLocale("100.00"));
+    }
+
     void reserveFeeFollowsHiddenReserveList_data()
     {
         QTest::addColumn<bool>("didNotSell");
@@ -832,6 +915,57 @@ private:
     void chooseSite(const QString &action) const { fixture->find<QAction>(qPrintable(action))->trigger(); }
     void chooseReserve(int index) const { fixture->find<QComboBox>("cboIsReserve")->setCurrentIndex(index); }
 
+    // One step of a path through the window, as the user takes it:
+    //   "site us|uk|ca|de"              the site menu
+    //   "reserve down", "type down|up"  the arrow keys on the focused list
+    //   "language English"              the Languages menu
+    //   "tick <box>", "clear all"       a click on the box or on Clear All
+    //   "restart <name>=<value> ..."    a new window on a store holding just these settings
+    void runStep(const QString &step)
+    {
+        const QStringList words = step.split(QLatin1Char(' '));
+        const QString &verb = words.front();
+        if (verb == QLatin1String("site")) {
+            const std::map<QString, QString> sites{{"us", us}, {"uk", uk}, {"ca", ca}, {"de", de}};
+            chooseSite(sites.at(words.at(1)));
+        } else if (verb == QLatin1String("reserve") || verb == QLatin1String("type")) {
+            auto *list = fixture->find<QComboBox>(verb == QLatin1String("reserve") ? "cboIsReserve" : "cboSingleItemType");
+            QVERIFY2(list->isVisible(), qPrintable(step));
+            list->setFocus(Qt::TabFocusReason);
+            const int before = list->currentIndex();
+            QTest::keyClick(list, words.at(1) == QLatin1String("down") ? Qt::Key_Down : Qt::Key_Up);
+            QVERIFY2(list->currentIndex() != before, qPrintable(step));
+        } else if (verb == QLatin1String("language")) {
+            // No language library: the menu offers the program's own English.
+            setLanguageLibraryFolder(languageFolder.path());
+            QAction *english = nullptr;
+            for (QAction *item : fixture->window->findChildren<QAction *>(QStringLiteral("mnuLang"))) {
+                if (item->isVisible() && item->text() == words.at(1))
+                    english = item;
+            }
+            QVERIFY2(english, qPrintable(step));
+            english->trigger();
+        } else if (verb == QLatin1String("tick")) {
+            QVERIFY2(tick(words.at(1)), qPrintable(step));
+        } else if (verb == QLatin1String("clear")) {
+            QTest::mouseClick(fixture->find<QPushButton>("cmdClearAll"), Qt::LeftButton);
+        } else if (verb == QLatin1String("restart")) {
+            fixture->window.reset();
+            WindowFixture::useFreshSettings();
+            {
+                QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brontolux"),
+                                QStringLiteral("Calvextra"));
+                for (const QString &setting : words.mid(1))
+                    store.setValue(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+            }
+            fixture->window = std::make_unique<frmeBayFees>();
+            fixture->window->show();
+            QApplication::setActiveWindow(fixture->window.get());
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+        }
+    }
+
     // Ticks a box as the user would; false when the box cannot be ticked.
     bool tick(const QString &name) const
     {
@@ -865,6 +999,7 @@ private:
     }
 
     std::unique_ptr<WindowFixture> fixture;
+    QTemporaryDir languageFolder;
 };
 
 QTEST_MAIN(TestSingleItemTab)
