@@ -118,7 +118,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 
 void frmAbout::mousePressEvent(QMouseEvent *event)
 {
-    // A press on the link itself also arrives here, passed on by the label.
+    // The link passes on only presses of the other buttons; those leave its colour alone.
     if (childAt(event->position().toPoint()) != lblEmail)
         lblEmail->showNormalColour();
     QDialog::mousePressEvent(event);

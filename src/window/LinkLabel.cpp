@@ -41,9 +41,20 @@ void LinkLabel::enterEvent(QEnterEvent *event)
     QLabel::enterEvent(event);
 }
 
+void LinkLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    // Also when the link appeared under a resting pointer, which sends no enter.
+    if (!m_hover)
+        showHoverColour();
+    event->accept();
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        Q_EMIT activated();
-    QLabel::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    Q_EMIT activated();
+    event->accept();
 }

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label that acts as a web link: blue normally, magenta while the pointer is over it, and a
-// press opens its address.
+// press opens its address. The pointer's moves and presses over it are its own: they do not
+// reach the surface below, whose moves turn the links blue again.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ Q_SIGNALS:
 
 protected:
     void enterEvent(QEnterEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

@@ -19,12 +19,17 @@ namespace {
 constexpr int RowHeight = 255;   // a label, check box or option button
 constexpr int FieldHeight = 315; // a text box or list
 
+// The extra-features frame of both listing tabs, at the right edge of the page.
+constexpr int FeaturesLeft = 7800;
+constexpr int FeaturesWidth = 3420;
+constexpr int PicturesListLeft = FeaturesWidth - 120 - 1080; // the number of extra pictures, beside its box
+
 // One option of an extra-features frame. The subtitle option is untagged: its English texts
 // stay in every language, so they are not kept for translation.
 void addFeatureBox(CaptionTable &captions, QGroupBox *frame, QCheckBox *&box, const char *name, const char *caption,
                    const char *tip, int top, int indent)
 {
-    box = makeControl<QCheckBox>(frame, name, 120 + indent, top, 3420 - indent, RowHeight);
+    box = makeControl<QCheckBox>(frame, name, 120 + indent, top, FeaturesWidth - 240 - indent, RowHeight);
     const QString text = QString::fromUtf8(caption);
     if (text.endsWith(QLatin1Char('>')))
         captions.setText(box, text);
@@ -37,6 +42,15 @@ void addFeatureBox(CaptionTable &captions, QGroupBox *frame, QCheckBox *&box, co
         box->setToolTip(tipText);
 }
 
+QLabel *makeCurrencyLabel(QWidget *page, std::array<QLabel *, 17> &currencyLabels, int number, int left, int top,
+                          int width)
+{
+    QLabel *&label = currencyLabels[std::size_t(number)];
+    label = makeControl<QLabel>(page, qPrintable(QStringLiteral("lblCurrency%1").arg(number)), left, top, width, RowHeight);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
 // The caption of an amount row and, when the row has one (number > 0), its currency label.
 QLabel *addAmountLabels(CaptionTable &captions, QWidget *page, std::array<QLabel *, 17> &currencyLabels,
                         const char *labelName, const char *caption, int currency, int left, int top,
@@ -44,14 +58,31 @@ QLabel *addAmountLabels(CaptionTable &captions, QWidget *page, std::array<QLabel
 {
     auto *label = makeControl<QLabel>(page, labelName, left, top + 30, (currency ? currencyLeft : fieldLeft) - left, RowHeight);
     captions.setText(label, QString::fromUtf8(caption));
-    if (currency) {
-        QLabel *&currencyLabel = currencyLabels[std::size_t(currency)];
-        currencyLabel = makeControl<QLabel>(page, qPrintable(QStringLiteral("lblCurrency%1").arg(currency)), currencyLeft,
-                                            top + 30, fieldLeft - currencyLeft - 45, RowHeight);
-        currencyLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
+    if (currency)
+        makeCurrencyLabel(page, currencyLabels, currency, currencyLeft, top + 30, fieldLeft - currencyLeft - 45);
     return label;
 }
+
+// A result of the multiple-item tab: its caption across the column, and below it the currency
+// and the field, flush right. The field is wide enough for the total of the largest lot.
+struct StackedResult
+{
+    static constexpr int FieldWidth = 1800;
+    static constexpr int Height = 660; // from one result to the next
+    int left;
+    int right;
+
+    QLineEdit *add(CaptionTable &captions, QWidget *page, std::array<QLabel *, 17> &currencyLabels, QLabel *&label,
+                   const char *labelName, const char *caption, int currency, const char *fieldName, int top,
+                   bool bold = false) const
+    {
+        label = makeControl<QLabel>(page, labelName, left, top, right - left, RowHeight);
+        captions.setText(label, QString::fromUtf8(caption));
+        const int fieldTop = top + RowHeight + 30;
+        makeCurrencyLabel(page, currencyLabels, currency, right - FieldWidth - 480, fieldTop + 30, 435);
+        return makeResultField(page, fieldName, right - FieldWidth, fieldTop, FieldWidth, bold);
+    }
+};
 
 } // namespace
 
@@ -60,11 +91,12 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     CaptionTable &c = *m_captions;
 
     // Listing type, eBay Motors, vehicle and real estate.
-    frmReserve = makeControl<QGroupBox>(page, "frmReserve", 120, 60, 3600, 4740);
+    frmReserve = makeControl<QGroupBox>(page, "frmReserve", 120, 60, 3900, 4740);
     c.setText(frmReserve, QStringLiteral("Listing Type <0368>"));
-    fraAuctionType = makeControl<QFrame>(frmReserve, "fraAuctionType", 120, 300, 3360, FieldHeight);
-    cboSingleItemType = makeControl<QComboBox>(fraAuctionType, "cboSingleItemType", 0, 0, 1620, FieldHeight);
-    cboIsReserve = makeControl<QComboBox>(fraAuctionType, "cboIsReserve", 1740, 0, 1620, FieldHeight);
+    // The reserve list is the wider one: "Ohne Mindestpreis" in German.
+    fraAuctionType = makeControl<QFrame>(frmReserve, "fraAuctionType", 120, 300, 3660, FieldHeight);
+    cboSingleItemType = makeControl<QComboBox>(fraAuctionType, "cboSingleItemType", 0, 0, 1440, FieldHeight);
+    cboIsReserve = makeControl<QComboBox>(fraAuctionType, "cboIsReserve", 1560, 0, 2100, FieldHeight);
 
     chkMotors = makeControl<QCheckBox>(frmReserve, "chkMotors", 120, 840, 3300, RowHeight);
     c.setText(chkMotors, QStringLiteral("eBay Motors<0382>"));
@@ -98,7 +130,7 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     c.setToolTip(cboRealEstateType, QStringLiteral("Choose the type and length of your real estate auction.<0369>"));
 
     // Prices and results.
-    const int labelLeft = 3900, currencyLeft = 5640, fieldLeft = 6120, fieldWidth = 1260;
+    const int labelLeft = 4200, currencyLeft = 5985, fieldLeft = 6420, fieldWidth = 1260;
     auto amountRow = [&](QLabel *&label, const char *labelName, const char *caption, int currency, int top) {
         label = addAmountLabels(c, page, lblCurrency, labelName, caption, currency, labelLeft, top, currencyLeft, fieldLeft);
     };
@@ -124,12 +156,11 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     txtFVF = makeResultField(page, "txtFVF", fieldLeft, 2400, fieldWidth);
     c.setToolTip(txtFVF, QStringLiteral("This box shows the commission you pay to eBay, based on the final sales price (for most items).<0253>"));
     amountRow(lblFees, "lblFees", "Total eBay Fees:<0420>", 6, 2940);
-    txtFees = makeResultField(page, "txtFees", fieldLeft, 2940, fieldWidth);
+    txtFees = makeResultField(page, "txtFees", fieldLeft, 2940, fieldWidth, true);
     c.setToolTip(txtFees, QStringLiteral("Your total eBay fees.<0333>"));
     QFont bold = lblFees->font();
     bold.setBold(true);
     lblFees->setFont(bold);
-    txtFees->setFont(bold);
 
     cmdCalculate = makeButton(c, page, "cmdCalculate", labelLeft, 3600, 1680, "Calculate<0329>",
                                 "Click here to calculate your total eBay fees for listing this item.<0330>");
@@ -139,7 +170,7 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
                                         "Add the information from this calculation to the notepad below.<0250>");
 
     // Extra listing features.
-    frmFeatures = makeControl<QGroupBox>(page, "frmFeatures", 7560, 60, 3660, 4740);
+    frmFeatures = makeControl<QGroupBox>(page, "frmFeatures", FeaturesLeft, 60, FeaturesWidth, 4740);
     c.setText(frmFeatures, QStringLiteral("Extra Listing Features<0335>"));
     int top = 270;
     auto feature = [&](QCheckBox *&box, const char *name, const char *caption, const char *tip, int indent = 0) {
@@ -155,8 +186,8 @@ void frmeBayFees::buildSingleItemTab(QWidget *page)
     const int picturesTop = top;
     feature(chkExtraPhotos, "chkExtraPhotos", "Extra Pictures<0343>",
             "For users of eBay Picture Services who use more than one photo.<0344>");
-    chkExtraPhotos->resize(Twips::toPixels(2300, chkExtraPhotos), chkExtraPhotos->height());
-    cboExtraPhotos = makeControl<QComboBox>(frmFeatures, "cboExtraPhotos", 2460, picturesTop - 30, 1080, FieldHeight);
+    chkExtraPhotos->resize(Twips::toPixels(PicturesListLeft - 180, chkExtraPhotos), chkExtraPhotos->height());
+    cboExtraPhotos = makeControl<QComboBox>(frmFeatures, "cboExtraPhotos", PicturesListLeft, picturesTop - 30, 1080, FieldHeight);
     c.setToolTip(cboExtraPhotos, QStringLiteral("Choose the number of extra photos used (beyond the free one).<0342>"));
     top += 30;
     feature(chkBIN, "chkBIN", "Buy it Now<0345>", "Your item can be purchased immediately at a prespecified flat rate.<0346>");
@@ -188,65 +219,72 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
 {
     CaptionTable &c = *m_captions;
 
-    frameDutchOffer = makeControl<QGroupBox>(page, "frameDutchOffer", 120, 60, 3600, 1620);
+    // The frame is as wide as the German caption of the eBay Motors box needs.
+    frameDutchOffer = makeControl<QGroupBox>(page, "frameDutchOffer", 120, 60, 4080, 1620);
     c.setText(frameDutchOffer, QStringLiteral("Items Offered<0321>"));
     lblTypeOfMultiItemListing = makeControl<QLabel>(frameDutchOffer, "lblTypeOfMultiItemListing", 120, 330, 1500, RowHeight);
     c.setText(lblTypeOfMultiItemListing, QStringLiteral("Type of Listing:<0700>"));
-    cboTypeOfMultiItemListing = makeControl<QComboBox>(frameDutchOffer, "cboTypeOfMultiItemListing", 1620, 300, 1860, FieldHeight);
+    cboTypeOfMultiItemListing = makeControl<QComboBox>(frameDutchOffer, "cboTypeOfMultiItemListing", 1620, 300, 2340, FieldHeight);
     lblDutchItemsOffered = makeControl<QLabel>(frameDutchOffer, "lblDutchItemsOffered", 120, 750, 1500, RowHeight);
     c.setText(lblDutchItemsOffered, QStringLiteral("No. of Items:<0328>"));
     txtDutchItemsOffered = makeEntryField(frameDutchOffer, "txtDutchItemsOffered", 1620, 720, 1000);
     c.setToolTip(txtDutchItemsOffered, QStringLiteral("Enter the number of items offered.<0325>"));
     lblDutchItemsOffered->setBuddy(txtDutchItemsOffered);
-    chkEBayMotorsDutch = makeControl<QCheckBox>(frameDutchOffer, "chkEBayMotorsDutch", 120, 1170, 3400, RowHeight);
+    chkEBayMotorsDutch = makeControl<QCheckBox>(frameDutchOffer, "chkEBayMotorsDutch", 120, 1170, 3840, RowHeight);
     c.setText(chkEBayMotorsDutch, QStringLiteral("eBay Motors item (no vehicles)<0322>"));
     c.setToolTip(chkEBayMotorsDutch, QStringLiteral("Choose this option if you placed your item on the eBay Motors site.<0323>"));
 
-    // Bids, left column; results, middle column.
-    auto amountRow = [&](QLabel *&label, const char *labelName, const char *caption, int currency, int left, int top,
-                         int currencyLeft, int fieldLeft) {
-        label = addAmountLabels(c, page, lblCurrency, labelName, caption, currency, left, top, currencyLeft, fieldLeft);
+    // Bids, left column, under the frame; results, middle column.
+    const int bidLeft = 240, bidCurrencyLeft = 2340, bidFieldLeft = 2820, bidFieldWidth = 1260;
+    auto bidRow = [&](QLabel *&label, const char *labelName, const char *caption, int currency, int top) {
+        label = addAmountLabels(c, page, lblCurrency, labelName, caption, currency, bidLeft, top, bidCurrencyLeft, bidFieldLeft);
     };
-    amountRow(lblDutchOpeningPrice, "lblDutchOpeningPrice", "Opening Bid:<0327>", 7, 240, 1860, 2280, 2700);
-    txtDutchOpeningPrice = makeEntryField(page, "txtDutchOpeningPrice", 2700, 1860, 900);
+    bidRow(lblDutchOpeningPrice, "lblDutchOpeningPrice", "Opening Bid:<0327>", 7, 1860);
+    txtDutchOpeningPrice = makeEntryField(page, "txtDutchOpeningPrice", bidFieldLeft, 1860, bidFieldWidth);
     c.setToolTip(txtDutchOpeningPrice, QStringLiteral("Enter the opening bid for the items.<0324>"));
-    amountRow(lblDutchItemsSold, "lblDutchItemsSold", "No. of Items Sold:<0419>", 0, 240, 2280, 2280, 2700);
-    txtDutchItemsSold = makeEntryField(page, "txtDutchItemsSold", 2700, 2280, 900);
+    bidRow(lblDutchItemsSold, "lblDutchItemsSold", "No. of Items Sold:<0419>", 0, 2280);
+    txtDutchItemsSold = makeEntryField(page, "txtDutchItemsSold", bidFieldLeft, 2280, bidFieldWidth);
     c.setToolTip(txtDutchItemsSold, QStringLiteral("Enter the number of items that received bids.<0291>"));
-    amountRow(lblDutchSalesPrice, "lblDutchSalesPrice", "Lowest Successful Bid:<0418>", 8, 240, 2700, 2280, 2700);
-    txtDutchFinalPrice = makeEntryField(page, "txtDutchFinalPrice", 2700, 2700, 900);
+    bidRow(lblDutchSalesPrice, "lblDutchSalesPrice", "Lowest Successful Bid:<0418>", 8, 2700);
+    txtDutchFinalPrice = makeEntryField(page, "txtDutchFinalPrice", bidFieldLeft, 2700, bidFieldWidth);
     c.setToolTip(txtDutchFinalPrice, QStringLiteral("Enter the lowest sucessful bid placed on one of the items.<0290>"));
     lblDutchOpeningPrice->setBuddy(txtDutchOpeningPrice);
     lblDutchItemsSold->setBuddy(txtDutchItemsSold);
     lblDutchSalesPrice->setBuddy(txtDutchFinalPrice);
 
-    const int labelLeft = 3900, currencyLeft = 6150, fieldLeft = 6600, fieldWidth = 840;
-    amountRow(lblTotalDutchAuctionSales, "lblTotalDutchAuctionSales", "Total Dutch Auction Sales:<0416>", 9, labelLeft, 180, currencyLeft, fieldLeft);
-    txtTotalDutchAuctionSales = makeResultField(page, "txtTotalDutchAuctionSales", fieldLeft, 180, fieldWidth);
+    const StackedResult result{4380, FeaturesLeft - 120};
+    int top = 150;
+    txtTotalDutchAuctionSales = result.add(c, page, lblCurrency, lblTotalDutchAuctionSales, "lblTotalDutchAuctionSales",
+                                           "Total Dutch Auction Sales:<0416>", 9, "txtTotalDutchAuctionSales", top);
     c.setToolTip(txtTotalDutchAuctionSales, QStringLiteral("Total sales for this Dutch auction.<0284>"));
-    amountRow(lblExtraFeaturesDutch, "lblExtraFeaturesDutch", "Extra Features:<0320>", 16, labelLeft, 600, currencyLeft, fieldLeft);
-    txtExtraFeaturesDutch = makeResultField(page, "txtExtraFeaturesDutch", fieldLeft, 600, fieldWidth);
-    amountRow(lblDutchFees, "lblDutchFees", "Total eBay Fees:<0417>", 10, labelLeft, 1020, currencyLeft, fieldLeft);
-    txtDutchFees = makeResultField(page, "txtDutchFees", fieldLeft, 1020, fieldWidth);
+    top += StackedResult::Height;
+    txtExtraFeaturesDutch = result.add(c, page, lblCurrency, lblExtraFeaturesDutch, "lblExtraFeaturesDutch",
+                                       "Extra Features:<0320>", 16, "txtExtraFeaturesDutch", top);
+    top += StackedResult::Height;
+    txtDutchFees = result.add(c, page, lblCurrency, lblDutchFees, "lblDutchFees", "Total eBay Fees:<0417>", 10,
+                              "txtDutchFees", top, true);
     c.setToolTip(txtDutchFees, QStringLiteral("Your total eBay fees for this Dutch auction.<0289>"));
-    amountRow(lblDutchFeesPerItem, "lblDutchFeesPerItem", "Fees Per Item:<0396>", 15, labelLeft, 1440, currencyLeft, fieldLeft);
-    txtDutchCostPerItem = makeResultField(page, "txtDutchCostPerItem", fieldLeft, 1440, fieldWidth);
+    top += StackedResult::Height;
+    txtDutchCostPerItem = result.add(c, page, lblCurrency, lblDutchFeesPerItem, "lblDutchFeesPerItem",
+                                     "Fees Per Item:<0396>", 15, "txtDutchCostPerItem", top);
     c.setToolTip(txtDutchCostPerItem, QStringLiteral("Fees charged on a per-item-sold basis.<0244>"));
     QFont bold = lblDutchFees->font();
     bold.setBold(true);
     lblDutchFees->setFont(bold);
-    txtDutchFees->setFont(bold);
 
-    cmdDutchCalculate = makeButton(c, page, "cmdDutchCalculate", labelLeft, 2100, 1680, "Calculate<0287>",
+    const int buttonsTop = top + StackedResult::Height + 180;
+    const int halfWidth = (result.right - result.left - 120) / 2;
+    cmdDutchCalculate = makeButton(c, page, "cmdDutchCalculate", result.left, buttonsTop, halfWidth, "Calculate<0287>",
                                      "Click here to calculate your total eBay fees for this Dutch auction.<0288>");
-    cmdDutchClearAll = makeButton(c, page, "cmdDutchClearAll", labelLeft + 1800, 2100, 1680, "Clear All<0285>",
-                                    "Click here to clear all entries on this tab.<0286>");
-    cmdAddDutchToNotes = makeButton(c, page, "cmdAddDutchToNotes", labelLeft, 2580, 3480, "Add to Notepad<0247>",
+    cmdDutchClearAll = makeButton(c, page, "cmdDutchClearAll", result.right - halfWidth, buttonsTop, halfWidth,
+                                    "Clear All<0285>", "Click here to clear all entries on this tab.<0286>");
+    cmdAddDutchToNotes = makeButton(c, page, "cmdAddDutchToNotes", result.left, buttonsTop + 480,
+                                      result.right - result.left, "Add to Notepad<0247>",
                                       "Add the figures from this calculation to the notepad below.<0248>");
 
-    frmDutchExtras = makeControl<QGroupBox>(page, "frmDutchExtras", 7560, 60, 3660, 4740);
+    frmDutchExtras = makeControl<QGroupBox>(page, "frmDutchExtras", FeaturesLeft, 60, FeaturesWidth, 4740);
     c.setText(frmDutchExtras, QStringLiteral("Extra Listing Features<0292>"));
-    int top = 270;
+    top = 270;
     auto feature = [&](QCheckBox *&box, const char *name, const char *caption, const char *tip, int indent = 0) {
         addFeatureBox(c, frmDutchExtras, box, name, caption, tip, top, indent);
         top += 285;
@@ -259,8 +297,8 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
     const int picturesTop = top;
     feature(chkExtraPicturesDutch, "chkExtraPicturesDutch", "Extra Pictures<0296>",
             "For users of eBay Picture Services who use more than one photo.<0297>");
-    chkExtraPicturesDutch->resize(Twips::toPixels(2300, chkExtraPicturesDutch), chkExtraPicturesDutch->height());
-    cboExtraPicturesDutch = makeControl<QComboBox>(frmDutchExtras, "cboExtraPicturesDutch", 2460, picturesTop - 30, 1080, FieldHeight);
+    chkExtraPicturesDutch->resize(Twips::toPixels(PicturesListLeft - 180, chkExtraPicturesDutch), chkExtraPicturesDutch->height());
+    cboExtraPicturesDutch = makeControl<QComboBox>(frmDutchExtras, "cboExtraPicturesDutch", PicturesListLeft, picturesTop - 30, 1080, FieldHeight);
     c.setToolTip(cboExtraPicturesDutch, QStringLiteral("Choose the number of extra photos used (beyond the free one).<0298>"));
     top += 30;
     feature(chkSupersizeDutch, "chkSupersizeDutch", "Supersize Picture<0299>",

@@ -82,8 +82,8 @@ void frmeBayFees::buildPaymentTab(QWidget *page)
     lblPayPalFees->setFont(bold);
     lblCurrency[12] = makeCurrencyLabel(frmPayPal, 12, 2640, 2250, 600);
     lblCurrency[12]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtPayPalFee = makeResultField(frmPayPal, "txtPayPalFee", 3300, 2220, 1260);
-    txtPayPalFee->setFont(bold);
+    // Room for the fee on the largest payment at any common exchange rate.
+    txtPayPalFee = makeResultField(frmPayPal, "txtPayPalFee", 3300, 2220, 1800, true);
     c.setToolTip(txtPayPalFee, QStringLiteral("Your total PayPal fee for this transaction.<0281>"));
 
     cmdCalculatePaymentFees = makeButton(c, page, "cmdCalculatePaymentFees", 120, 1740, 1680, "Calculate<0261>",
@@ -125,6 +125,8 @@ void frmeBayFees::buildShippingTab(QWidget *page)
         lnCountry[std::size_t(index)]->setProperty("index", index);
         lnCountry[std::size_t(index)]->setFrameShape(QFrame::HLine);
         lnCountry[std::size_t(index)]->setFrameShadow(QFrame::Plain);
+        // A rule is drawn on the page: the pointer over it is over the page.
+        lnCountry[std::size_t(index)]->setAttribute(Qt::WA_TransparentForMouseEvents);
         QPalette rule = lnCountry[std::size_t(index)]->palette();
         rule.setColor(QPalette::WindowText, rule.color(QPalette::Dark));
         lnCountry[std::size_t(index)]->setPalette(rule);

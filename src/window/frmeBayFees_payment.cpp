@@ -12,10 +12,39 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
+
+namespace {
+
+// The parts of the tab control that are its own surface rather than controls placed on it.
+QList<QWidget *> tabSurfaces(QTabWidget *tabs)
+{
+    QList<QWidget *> surfaces{tabs, tabs->tabBar()};
+    if (auto *stack = tabs->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        surfaces << stack;
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        surfaces << tabs->widget(tab);
+    return surfaces;
+}
+
+// The widget right under the pointer. A move over a control that the control ignores is passed
+// on to the surfaces below it; those must not take it as the pointer being over them.
+const QWidget *pointedAt(QObject *watched, QPoint position)
+{
+    auto *surface = qobject_cast<QWidget *>(watched);
+    if (!surface)
+        return nullptr;
+    const QWidget *child = surface->childAt(position);
+    return child ? child : surface;
+}
+
+} // namespace
 
 void frmeBayFees::connectPaymentAndShippingTabs()
 {
@@ -34,25 +63,29 @@ void frmeBayFees::connectPaymentAndShippingTabs()
     for (std::size_t index = 0; index < lblPostal.size(); ++index)
         connect(lblPostal[index], &LinkLabel::activated, this, [this, index] { lblPostal_Click(int(index)); });
 
-    // The surfaces around the links turn them blue again.
-    for (int tab = 0; tab < SSTab1->count(); ++tab) {
-        SSTab1->widget(tab)->setMouseTracking(true);
-        SSTab1->widget(tab)->installEventFilter(this);
+    // The surfaces around the links turn them blue again: the tab control (its pages and the
+    // strip of tabs) and the payment-amount frame.
+    const QList<QWidget *> surfaces = tabSurfaces(SSTab1) << frmPaymentAmount;
+    for (QWidget *surface : surfaces) {
+        surface->setMouseTracking(true);
+        surface->installEventFilter(this);
     }
-    frmPaymentAmount->installEventFilter(this);
 }
 
 bool frmeBayFees::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (watched == frmPaymentAmount) {
-            lblCheckRates->showNormalColour();
-        } else if (qobject_cast<QWidget *>(watched) && SSTab1->indexOf(static_cast<QWidget *>(watched)) >= 0) {
-            for (LinkLabel *link : lblPostal)
-                link->showNormalColour();
-            lblCheckRates->showNormalColour();
-            lblTreuhandservice->showNormalColour();
-        }
+    const QWidget *under = nullptr;
+    if (event->type() == QEvent::MouseMove)
+        under = pointedAt(watched, static_cast<QMouseEvent *>(event)->position().toPoint());
+    else if (event->type() == QEvent::Enter)
+        under = pointedAt(watched, static_cast<QEnterEvent *>(event)->position().toPoint());
+    if (under == frmPaymentAmount) {
+        lblCheckRates->showNormalColour();
+    } else if (under && tabSurfaces(SSTab1).contains(under)) {
+        for (LinkLabel *link : lblPostal)
+            link->showNormalColour();
+        lblCheckRates->showNormalColour();
+        lblTreuhandservice->showNormalColour();
     }
     return QMainWindow::eventFilter(watched, event);
 }

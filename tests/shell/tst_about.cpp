@@ -3,6 +3,7 @@
 #include "CalvextraVersion.h"
 #include "LinkLabel.h"
 #include "OpenedLinks.h"
+#include "PointerMoves.h"
 #include "RegistryLayer.h"
 #include "frmAbout.h"
 
@@ -84,6 +85,51 @@ private Q_SLOTS:
         QCOMPARE(pages.urls, QList<QUrl>{QUrl(Brand().CompanyURL)});
         QTest::mouseRelease(about.lblEmail, Qt::LeftButton);
         QVERIFY(!about.lblEmail->isShowingHoverColour());
+    }
+
+    // The pointer moved through the windowing system between the link and another control of
+    // the box, with a press and release on the link.
+    void linkColourUnderTheRealPointer_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char *control : {"picIcon", "lblTitle", "lblVersion", "lblInfo", "lblDescription", "cmdOK", "cmdSysInfo"})
+            QTest::newRow(control) << control;
+    }
+    void linkColourUnderTheRealPointer()
+    {
+        QFETCH(QString, control);
+        OpenedLinks pages;
+        frmAbout about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        auto *other = about.findChild<QWidget *>(control);
+        QVERIFY(other && other->isVisible());
+        LinkLabel *link = about.lblEmail;
+        const QPoint onLink(link->fontMetrics().horizontalAdvance(link->text()) / 2, link->height() / 2);
+        MoveCounter movesOverLink(link);
+
+        pointerTo(other, other->rect().center());
+        QVERIFY(!link->isShowingHoverColour());
+        pointerTo(link, onLink);
+        QVERIFY2(movesOverLink.moves > 0, "the pointer's moves do not reach the link");
+        QVERIFY(link->isShowingHoverColour());
+        pointerTo(link, onLink + QPoint(3, 1));
+        QVERIFY(link->isShowingHoverColour());
+        pointerTo(other, other->rect().center() + QPoint(1, 1));
+        QVERIFY(!link->isShowingHoverColour());
+
+        pointerTo(link, onLink);
+        QVERIFY(link->isShowingHoverColour());
+        QTest::mousePress(link, Qt::LeftButton, {}, onLink);
+        QVERIFY(link->isShowingHoverColour());
+        QCOMPARE(pages.urls, QList<QUrl>{QUrl(Brand().CompanyURL)});
+        QTest::mouseRelease(link, Qt::LeftButton, {}, onLink);
+        QVERIFY(!link->isShowingHoverColour());
+        pointerTo(link, onLink + QPoint(-2, 1));
+        QVERIFY(link->isShowingHoverColour());
+        pointerTo(other, other->rect().center());
+        QVERIFY(!link->isShowingHoverColour());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     }
 
     void okCloses()

@@ -8,6 +8,7 @@
 #include "LocaleCodes.h"
 #include "Localization.h"
 #include "RecordingSurface.h"
+#include "RunningLanguage.h"
 #include "Settings.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
@@ -908,12 +909,7 @@ private:
 
     static void resetLanguage()
     {
-        setLanguageResources(nullptr);
-        CurrentLanguage() = LanguageInfo::EnglishUnitedStates();
-        LanguageSetting().clear();
-        LanguageLibraries().clear();
-        setLanguageLibraryFolder(QString());
-        setUserLocaleOverride(nullptr);
+        RunningLanguage::reset();
         CompanyName() = QStringLiteral("Brontolux");
     }
 

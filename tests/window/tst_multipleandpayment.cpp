@@ -1,4 +1,5 @@
 #include "LinkLabel.h"
+#include "PointerMoves.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
 
@@ -12,6 +13,8 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
+
+#include <limits>
 
 // The multiple-item, payment and shipping tabs of the calculator window, driven as the user
 // drives them: site menu, tabs, typed entries, clicks and the pointer over the links.
@@ -786,6 +789,71 @@ private Q_SLOTS:
         QCOMPARE(colourOf(rates), Blue);
     }
 
+    // A pointer path as the windowing system reports it: onto the surface beside the link, onto
+    // the link, about within it and a press on it, then back onto the surface.
+    void linkColoursFollowTheRealPointer_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<int>("index");       // element of lblPostal, -1 for a single link
+        QTest::addColumn<QString>("surface"); // what turns it blue again; "" for the tab page
+
+        for (int index = 0; index < 13; ++index) {
+            QTest::newRow(qPrintable(QStringLiteral("lblPostal(%1)").arg(index)))
+                << "mnuOptionsSiteEbay" << 3 << "lblPostal" << index << "";
+        }
+        QTest::newRow("lblCheckRates, tab page") << "mnuOptionsSiteUK" << 2 << "lblCheckRates" << -1 << "";
+        QTest::newRow("lblCheckRates, amount frame")
+            << "mnuOptionsSiteCanada" << 2 << "lblCheckRates" << -1 << "frmPaymentAmount";
+        QTest::newRow("lblTreuhandservice") << "mnuOptionsSiteGermany" << 2 << "lblTreuhandservice" << -1 << "";
+        QTest::newRow("lblPostal(7), strip of tabs")
+            << "mnuOptionsSiteUK" << 3 << "lblPostal" << 7 << "qt_tabwidget_tabbar";
+    }
+
+    void linkColoursFollowTheRealPointer()
+    {
+        QFETCH(QString, site);
+        QFETCH(int, tab);
+        QFETCH(QString, link);
+        QFETCH(int, index);
+        QFETCH(QString, surface);
+        chooseSite(site);
+        showTab(tab);
+        QVERIFY(QTest::qWaitForWindowExposed(fixture->window.get()));
+        LinkLabel *label = index >= 0 ? postal(index) : fixture->find<LinkLabel>(link.toLatin1().constData());
+        QWidget *around = surface.isEmpty() ? fixture->window->SSTab1->widget(tab)
+                                            : fixture->find<QWidget>(surface.toLatin1().constData());
+        QVERIFY(label->isVisible());
+        const QPoint bare = freeSpotNearest(around, label);
+        QVERIFY2(!bare.isNull(), "no bare surface around the link");
+        MoveCounter movesOverLink(label);
+
+        pointerTo(around, bare);
+        QCOMPARE(colourOf(label), Blue);
+
+        const QPoint centre = label->rect().center();
+        pointerTo(label, centre);
+        QVERIFY2(movesOverLink.moves > 0, "the pointer's moves do not reach the link");
+        QCOMPARE(colourOf(label), Magenta);
+        for (const QPoint &step : {QPoint(3, 1), QPoint(-4, 2), QPoint(1, -2)}) {
+            pointerTo(label, centre + step);
+            QCOMPARE(colourOf(label), Magenta);
+        }
+
+        OpenedLinks opened;
+        QTest::mousePress(label, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, centre);
+        QCOMPARE(opened.urls.size(), 1);
+        QCOMPARE(colourOf(label), Magenta);
+        pointerTo(label, centre + QPoint(2, 0));
+        QCOMPARE(colourOf(label), Magenta);
+
+        pointerTo(around, bare);
+        QCOMPARE(colourOf(label), Blue);
+        QVERIFY(!label->isShowingHoverColour());
+    }
+
 private:
     static inline const QColor Blue{0, 0, 255};
     static inline const QColor Magenta{255, 0, 255};
@@ -826,6 +894,28 @@ private:
         const QPointF centre(link->width() / 2.0, link->height() / 2.0);
         QEnterEvent enter(centre, link->mapTo(link->window(), centre), link->mapToGlobal(centre));
         QApplication::sendEvent(link, &enter);
+    }
+
+    // The point of the surface nearest to the control that no control covers (null if none).
+    static QPoint freeSpotNearest(QWidget *surface, const QWidget *control)
+    {
+        const QPoint target = control->mapTo(surface->window(), control->rect().center());
+        QPoint best;
+        qint64 bestDistance = std::numeric_limits<qint64>::max();
+        for (int y = 2; y < surface->height() - 2; y += 3) {
+            for (int x = 2; x < surface->width() - 2; x += 3) {
+                const QPoint spot(x, y);
+                if (surface->childAt(spot))
+                    continue;
+                const QPoint apart = surface->mapTo(surface->window(), spot) - target;
+                const qint64 distance = qint64(apart.x()) * apart.x() + qint64(apart.y()) * apart.y();
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    best = spot;
+                }
+            }
+        }
+        return best;
     }
 
     // The pointer moves over a part of the surface that no control covers.
