@@ -361,6 +361,9 @@ constexpr StringTableEntry Table[] = {
     {698, u"DE"},
     {699, u"US"},
     {700, u"Angebotsformat:"},
+    // Ids after the form's: the notepad kept between runs and saved as a file (701-719).
+    // The update check and the printer (720-739).
+    // Names for screen readers (740-779).
     {5000, u"Wertolino"},
 };
 
