@@ -1,40 +1,179 @@
 #include "Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <memory>
 
 namespace {
 
+const QString Organization = QStringLiteral("Brontolux");
+const QString Application = QStringLiteral("Calvextra");
+
 std::unique_ptr<QSettings> openStore()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brontolux"),
-                                       QStringLiteral("Calvextra"));
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organization, Application);
+}
+
+// Values written this run that the store did not take; they win over the store until a save
+// succeeds.
+QMap<QString, QString> &unsavedValues()
+{
+    static QMap<QString, QString> values;
+    return values;
+}
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+QString userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+#endif
+
+// The files QSettings opens for the store: the application's and the maker's shared fallback.
+QStringList storeFiles()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return {SettingsStorePath(), userConfigFolder() + QLatin1Char('/') + Organization + QStringLiteral(".conf")};
+#else
+    return {};
+#endif
+}
+
+SettingsProblem problemOfExisting(const QFileInfo &file)
+{
+    if (!file.exists())
+        return SettingsProblem::None;
+    if (file.isDir())
+        return SettingsProblem::IsFolder;
+    if (!file.isFile())
+        return SettingsProblem::NotRegularFile;
+    return SettingsProblem::None;
+}
+
+// A file with no write permission at all was made read-only on purpose: it is not replaced, even
+// by a user whom the system would let write it.
+bool markedReadOnly(const QFileInfo &file)
+{
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return file.isFile() && !(file.permissions() & anyWrite);
+}
+
+// The nearest folder on the way to the file that exists (or the file system's root).
+QString existingFolderOf(const QString &path)
+{
+    QDir folder = QFileInfo(path).absoluteDir();
+    while (!folder.exists() && !folder.isRoot())
+        folder.setPath(QFileInfo(folder.absolutePath()).absolutePath());
+    return folder.absolutePath();
+}
+
+// Why a write that QSettings refused went wrong.
+SettingsStatus diagnoseFailedWrite()
+{
+    if (const SettingsStatus problem = SettingsStoreReadStatus(); !problem.Ok())
+        return problem;
+    const QString path = SettingsStorePath();
+    // The registry or the preferences system tells no more than that.
+    if (storeFiles().isEmpty())
+        return {SettingsProblem::WriteFailed, path};
+    const QFileInfo file(path);
+    if (file.exists() && (!file.isWritable() || markedReadOnly(file)))
+        return {SettingsProblem::ReadOnly, path};
+    const QFileInfo folder(file.absolutePath());
+    if ((folder.exists() && !(folder.isDir() && folder.isWritable()))
+        || (!folder.exists() && !QFileInfo(existingFolderOf(path)).isWritable()))
+        return {SettingsProblem::FolderNotWritable, path};
+    // Room for the file once more, and a block to spare.
+    const QStorageInfo storage(existingFolderOf(path));
+    if (storage.isValid() && storage.bytesAvailable() < file.size() + 4096)
+        return {SettingsProblem::DiskFull, path};
+    return {SettingsProblem::WriteFailed, path};
+}
+
+SettingsStatus writeToStore(const QMap<QString, QString> &values)
+{
+    if (const SettingsStatus problem = SettingsStoreReadStatus(); !problem.Ok())
+        return problem;
+    const QFileInfo file(SettingsStorePath());
+    if (markedReadOnly(file))
+        return {SettingsProblem::ReadOnly, file.filePath()};
+    // QSettings merges and writes the file under a lock when it is synced.
+    const std::unique_ptr<QSettings> store = openStore();
+    // A file that could not be read is not overwritten with only the values of this save.
+    if (store->status() == QSettings::AccessError)
+        return diagnoseFailedWrite();
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        store->setValue(it.key(), it.value());
+    store->sync();
+    if (store->status() == QSettings::AccessError)
+        return diagnoseFailedWrite();
+    return {};
 }
 
 } // namespace
 
+QString SettingsStorePath()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // Where QSettings keeps a native user-scope store, worked out without opening anything there.
+    return userConfigFolder() + QLatin1Char('/') + Organization + QLatin1Char('/') + Application
+           + QStringLiteral(".conf");
+#else
+    // The registry or the preferences system: nothing that a read could block on.
+    return openStore()->fileName();
+#endif
+}
+
+SettingsStatus SettingsStoreReadStatus()
+{
+    for (const QString &path : storeFiles()) {
+        if (const SettingsProblem problem = problemOfExisting(QFileInfo(path)); problem != SettingsProblem::None)
+            return {problem, path};
+    }
+    return {};
+}
+
 QString ReadSetting(const QString &Key)
 {
+    const QMap<QString, QString> &unsaved = unsavedValues();
+    if (const auto kept = unsaved.constFind(Key); kept != unsaved.cend())
+        return *kept;
+    if (!SettingsStoreReadStatus().Ok())
+        return QString();
     const QVariant value = openStore()->value(Key);
     // Only plain text counts: anything else stored under the name reads as absent.
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
-void WriteSetting(const QString &Key, const QString &Value)
+SettingsStatus WriteSetting(const QString &Key, const QString &Value)
 {
-    WriteSettings({{Key, Value}});
+    return WriteSettings({{Key, Value}});
 }
 
-void WriteSettings(const SettingValues &values)
+SettingsStatus WriteSettings(const SettingValues &values)
 {
-    // QSettings merges and writes the file under a lock when it is synced, here once at the end.
-    const std::unique_ptr<QSettings> store = openStore();
+    // What an earlier save could not store goes along again, under the newer values.
+    QMap<QString, QString> pending = unsavedValues();
     for (const auto &[key, value] : values)
-        store->setValue(key, value);
+        pending.insert(key, value);
+    const SettingsStatus result = writeToStore(pending);
+    unsavedValues() = result.Ok() ? QMap<QString, QString>() : pending;
+    return result;
 }
 
 bool SettingsStoreIsEmpty()
 {
-    return openStore()->allKeys().isEmpty();
+    if (!unsavedValues().isEmpty())
+        return false;
+    return !SettingsStoreReadStatus().Ok() || openStore()->allKeys().isEmpty();
+}
+
+void DiscardUnsavedSettings()
+{
+    unsavedValues().clear();
 }

@@ -1,6 +1,7 @@
 #include "CStartStatus.h"
 
 #include "CalvextraVersion.h"
+#include "FMessage.h"
 #include "FUpdateVersion.h"
 #include "FWebBrowse.h"
 #include "LanguageState.h"
@@ -15,7 +16,6 @@
 #include <QCursor>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QMessageBox>
 #include <QUrl>
 
 Q_LOGGING_CATEGORY(lcUpdate, "calvextra.update")
@@ -36,15 +36,10 @@ public:
 };
 
 // A modal message with an OK button. Texts are shown as plain text: a server's message brings no
-// markup and no links to follow. The box lives on the heap, so that a parent released while it
-// waits takes it along instead of leaving it to be deleted twice.
+// markup and no links to follow; a long one scrolls in a box that fits the screen.
 void showMessage(const QString &name, const QString &title, const QString &text, QWidget *parent)
 {
-    const QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box->setObjectName(name);
-    box->setTextFormat(Qt::PlainText);
-    box->exec();
-    delete box.data();
+    FMessage::Show(name, title, text, parent);
 }
 
 } // namespace
@@ -75,8 +70,12 @@ void CStartStatus::Initialize(qint32 ApplicationClass, const QString &Version)
         m_versionNumber = 0;
 
     const QString previous = ReadSetting(QStringLiteral("MRV"));
-    m_isNewInstall = previous.isEmpty();
-    m_isFirstTime = m_isNewInstall;
+    // Only an empty store is a new installation: one that lost its record but holds the user's
+    // values is a later start. A store that cannot be read at all tells nothing; the window then
+    // starts from the defaults, but the prompt of a first start is not shown again at every start.
+    const bool nothingStored = previous.isEmpty() && SettingsStoreIsEmpty();
+    m_isNewInstall = nothingStored && SettingsStoreReadStatus().Ok();
+    m_isFirstTime = nothingStored;
     m_previousVersion = DecodeVersionRecord(previous).value_or(QString());
 
     const QString record = EncodeVersionRecord(m_version);
@@ -84,9 +83,10 @@ void CStartStatus::Initialize(qint32 ApplicationClass, const QString &Version)
     if (m_isNewInstall)
         records.append({QStringLiteral("FirstInstall"), record});
     // A later start of the same version finds its record already there: the store is not
-    // rewritten for nothing at every start.
+    // rewritten for nothing at every start. A record the store does not take goes unreported:
+    // the user's own saves say so, and the next one that succeeds writes the record as well.
     if (previous != record)
-        WriteSettings(records);
+        (void)WriteSettings(records);
 }
 
 QString CStartStatus::EncodeVersionRecord(const QString &version)
@@ -128,6 +128,8 @@ void CStartStatus::CheckVersion(const QString &Unused)
 {
     Q_UNUSED(Unused);
     ReleaseConnection();
+    // What an earlier check heard must not colour this one's answer.
+    m_reply = VersionReply();
     m_oWebConnection = new WebRelay(this);
     m_oWebConnection->setTimeout(m_replyTimeout);
     connect(m_oWebConnection, &WebRelay::AsynchResponse, this, &CStartStatus::AsynchResponse);
@@ -174,15 +176,19 @@ void CStartStatus::raiseError(const QString &operation, qint32 number, const QSt
 void CStartStatus::AsynchResponse(int status, const QString &text)
 {
     if (status == WebRelay::NoReply) {
-        // The check is over without an answer; the prompt stays until the user leaves it.
+        // The check is over without an answer; the prompt says so and may try again.
         ReleaseConnection();
+        Q_EMIT NoAnswer();
         return;
     }
     if (status != WebRelay::ReplyArrived)
         return;
     ReleaseConnection();
-    if (!ParseVersionResponse(text))
+    if (!ParseVersionResponse(text)) {
+        // Like a check without an answer: the prompt says so and may try again.
+        Q_EMIT UnreadableAnswer();
         return;
+    }
     const QPointer<CStartStatus> alive(this);
     ActOnVersionResponse();
     // The dialogs run their own event loop, in which the window may have released this object.

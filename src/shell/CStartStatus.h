@@ -21,8 +21,8 @@ class WebRelay;
 //   <server>/version/versioncheck.asp?app=<product>&version=<major.minor.revision>
 //       &appclass=<application class>&language=<running language's name>
 // and acts on the reply: a newer version offers its download, a server message is shown. A handled
-// reply raises DoneChecking; a check that got no reply, or a reply that could not be read, ends
-// quietly without it.
+// reply raises DoneChecking; a check that got no reply raises NoAnswer; a reply that could not be
+// read raises its error and then UnreadableAnswer.
 class CStartStatus : public QObject
 {
     Q_OBJECT
@@ -43,9 +43,10 @@ public:
     // Sets the application class and the version ("major.minor.revision"; the program's own when
     // empty), then tells a new installation from a later start by the "MRV" record and writes the
     // records: "MRV" at every start, "FirstInstall" on a new installation, both with the running
-    // version. Only an absent (or empty) "MRV" makes a new installation: a record that cannot be
-    // decoded still shows that a version ran before, so it is not taken for a first run (which would
-    // replace the user's settings with the defaults); it is simply rewritten.
+    // version. Only an empty store makes a new installation: a record that cannot be decoded, or
+    // one that is missing from a store holding the user's values, still shows that a version ran
+    // before, so it is not taken for a first run (which would replace the user's settings with the
+    // defaults); the record is simply rewritten.
     void Initialize(qint32 ApplicationClass, const QString &Version = QString());
 
     qint32 ApplicationClass() const { return m_applicationClass; }
@@ -55,6 +56,9 @@ public:
     // "major.minor.revision", as sent to the update server.
     QString Version() const { return m_version; }
     bool IsNewInstall() const { return m_isNewInstall; }
+    // The window starts from the default settings: on the first run of a new installation, and
+    // when the store cannot be read at all (a folder or a special file where its file belongs),
+    // where the defaults then hold in memory for the run. Only the former gets the update prompt.
     bool IsFirstTime() const { return m_isFirstTime; }
     // The version the "MRV" record named before this start ("" when absent or unreadable).
     QString PreviousVersion() const { return m_previousVersion; }
@@ -71,7 +75,7 @@ public:
     bool IsChecking() const;
     QString RequestAddress() const;
 
-    // The reply values; they stay from one check to the next.
+    // The reply values of the latest check; every check starts from none.
     const VersionReply &Reply() const { return m_reply; }
 
     // Where the check asks; the maker's update server unless set (tests point it to 127.0.0.1).
@@ -90,6 +94,8 @@ public:
 
 Q_SIGNALS:
     void DoneChecking();
+    void NoAnswer();
+    void UnreadableAnswer();
 
 private:
     void AsynchResponse(int status, const QString &text);

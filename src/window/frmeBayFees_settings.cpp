@@ -5,6 +5,7 @@
 
 #include "LanguageState.h"
 #include "Languages.h"
+#include "Localization.h"
 #include "NumberText.h"
 #include "Settings.h"
 
@@ -12,7 +13,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 
 #include <array>
@@ -87,6 +90,43 @@ std::optional<int> storedWholeNumber(const QString &value, int lowest, int highe
     return number;
 }
 
+QString problemText(SettingsProblem problem)
+{
+    switch (problem) {
+    case SettingsProblem::ReadOnly:
+        return GetLocalizedString(QStringLiteral("The file is read-only.<0781>"));
+    case SettingsProblem::IsFolder:
+        return GetLocalizedString(QStringLiteral("There is a folder in place of the file.<0782>"));
+    case SettingsProblem::NotRegularFile:
+        return GetLocalizedString(QStringLiteral("It is not a regular file.<0783>"));
+    case SettingsProblem::FolderNotWritable:
+        return GetLocalizedString(QStringLiteral("The folder of the file cannot be written to.<0784>"));
+    case SettingsProblem::DiskFull:
+        return GetLocalizedString(QStringLiteral("The disk is full.<0785>"));
+    case SettingsProblem::WriteFailed:
+    case SettingsProblem::None:
+        break;
+    }
+    return GetLocalizedString(QStringLiteral("The file could not be written.<0786>"));
+}
+
+// One message for one save the store did not take: which file, and why. The values stay in effect
+// and the program goes on.
+void reportUnsavedSettings(const SettingsStatus &result, QWidget *parent)
+{
+    if (result.Ok())
+        return;
+    const QString text =
+        GetLocalizedString(QStringLiteral("The settings could not be saved in the file %1.<0780>"))
+            .arg(QDir::toNativeSeparators(result.FilePath))
+        + QLatin1Char('\n') + problemText(result.Problem) + QStringLiteral("\n\n")
+        + GetLocalizedString(QStringLiteral("Your choices stay in effect until the program is closed.<0787>"));
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("msgSettingsNotSaved"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 } // namespace
 
 frmeBayFees::frmeBayFees(QWidget *parent) : frmeBayFees(SettingsStoreIsEmpty(), parent)
@@ -112,7 +152,8 @@ void frmeBayFees::closeEvent(QCloseEvent *event)
         m_unloaded = true;
         SettingValues values{{QStringLiteral("Site"), QString::number(m_oSite.Site())}};
         appendConversionRate(values);
-        WriteSettings(values);
+        reportUnsavedSettings(WriteSettings(values), this);
+        SaveNotepadAtUnload();
     }
     QMainWindow::closeEvent(event);
 }
@@ -130,7 +171,7 @@ void frmeBayFees::SaveConversionRate()
     appendConversionRate(values);
     // Every change of site passes here: the store is only written when the rate is new.
     if (!values.isEmpty() && ReadSetting(values.front().first) != values.front().second)
-        WriteSettings(values);
+        reportUnsavedSettings(WriteSettings(values), this);
 }
 
 void frmeBayFees::LoadCheckSetting(const QString &name, QCheckBox *box)
@@ -238,7 +279,7 @@ void frmeBayFees::SaveSettings()
     SaveOptionSetting(values, QStringLiteral("PayPalCreditCard"), optPayPalCreditCard);
     SaveOptionSetting(values, QStringLiteral("PayPalNonCreditCard"), optPayPalNonCreditCard);
     appendConversionRate(values);
-    WriteSettings(values);
+    reportUnsavedSettings(WriteSettings(values), this);
 }
 
 void frmeBayFees::SaveDefaultSettings()
@@ -268,7 +309,9 @@ void frmeBayFees::SaveDefaultSettings()
     values.append({QStringLiteral("PayPalUKRate"), PlainText(0.5305f)});
     values.append({QStringLiteral("PayPalCanadaRate"), PlainText(1.317f)});
     values.append({QStringLiteral("PayPalGermanyRate"), PlainText(0.7854f)});
-    WriteSettings(values);
+    // Not reported at start: defaults the store cannot take still hold for the run, and the
+    // user's own saves say what went wrong.
+    (void)WriteSettings(values);
 }
 
 void frmeBayFees::SetStayOnTop(bool onTop)

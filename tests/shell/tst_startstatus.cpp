@@ -1,3 +1,4 @@
+#include "../window/SettingsObstacle.h"
 #include "CStartStatus.h"
 #include "CalvextraVersion.h"
 #include "PublicVars.h"
@@ -27,9 +28,14 @@ class tst_StartStatus : public QObject
 
 private Q_SLOTS:
     void initTestCase() { useFreshSettings(); }
-    void init() { useFreshSettings(); }
+    void init()
+    {
+        DiscardUnsavedSettings();
+        useFreshSettings();
+    }
     void cleanup()
     {
+        obstacle.remove();
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
         NumberFormat() = 0;
     }
@@ -170,15 +176,77 @@ private Q_SLOTS:
         QCOMPARE(decoded(ReadSetting(QStringLiteral("FirstInstall"))), QStringLiteral("3.7.1"));
     }
 
-    // Settings of the window without any version record: nothing says a version ran before.
-    void otherSettingsWithoutRecord()
+    // A store that holds values but lost its record (the line removed, the file cut short before
+    // it) is a later start: a first run would replace the user's values with the defaults. The
+    // record is written anew; "FirstInstall" is left as it is.
+    void valuesWithoutRecord_data()
     {
-        WriteSettings({{QStringLiteral("Site"), QStringLiteral("2")}, {QStringLiteral("MRV"), QString()}});
+        QTest::addColumn<QString>("record");  // "-": absent
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("site, no record") << "-" << "Site" << "2";
+        QTest::newRow("site, empty record") << "" << "Site" << "2";
+        QTest::newRow("rate, no record") << "-" << "PayPalUKRate" << "0.6123";
+        QTest::newRow("multiple-item entry, no record") << "-" << "DutchItemsOffered" << "10";
+        QTest::newRow("first installation only") << "-" << "FirstInstall"
+                                                 << CStartStatus::EncodeVersionRecord(QStringLiteral("3.6.0"));
+        QTest::newRow("language only") << "-" << "Language" << "German";
+    }
+
+    void valuesWithoutRecord()
+    {
+        QFETCH(QString, record);
+        QFETCH(QString, setting);
+        QFETCH(QString, value);
+        SettingValues values{{setting, value}};
+        if (record != QLatin1String("-"))
+            values.append({QStringLiteral("MRV"), record});
+        QVERIFY(WriteSettings(values).Ok());
+
         CStartStatus status;
         status.Initialize(250000, QStringLiteral("3.7.1"));
-        QVERIFY(status.IsNewInstall());
+        QVERIFY(!status.IsNewInstall());
+        QVERIFY(!status.IsFirstTime());
+        QCOMPARE(ReadSetting(setting), value);
+        QCOMPARE(decoded(ReadSetting(QStringLiteral("MRV"))), QStringLiteral("3.7.1"));
+        if (setting != QLatin1String("FirstInstall"))
+            QCOMPARE(ReadSetting(QStringLiteral("FirstInstall")), QString());
+    }
+
+    // A folder or a FIFO where a settings file belongs tells nothing about earlier runs: the window
+    // starts from the defaults (in memory), but the first-run prompt does not come at every start.
+    // Nothing there is opened (a FIFO would block), replaced or removed.
+    void unreadableStore_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("sharedFile");  // the maker's shared fallback file instead of the program's
+        QTest::newRow("folder") << int(SettingsObstacle::Folder) << false;
+        QTest::newRow("FIFO") << int(SettingsObstacle::Fifo) << false;
+        QTest::newRow("FIFO as the maker's shared file") << int(SettingsObstacle::Fifo) << true;
+    }
+
+    void unreadableStore()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, sharedFile);
+        const QString path = sharedFile ? QFileInfo(SettingsStorePath()).absolutePath() + QStringLiteral(".conf")
+                                        : SettingsStorePath();
+        const QString notPlaced = obstacle.place(SettingsObstacle::Kind(kind), path);
+        if (!notPlaced.isEmpty())
+            QSKIP(qPrintable(notPlaced));
+        const HangGuard guard(20);
+
+        CStartStatus status;
+        status.Initialize(250000, QStringLiteral("3.7.1"));
+        QVERIFY(!status.IsNewInstall());
         QVERIFY(status.IsFirstTime());
-        QCOMPARE(ReadSetting(QStringLiteral("Site")), QStringLiteral("2"));
+        const SettingsStatus problem = SettingsStoreReadStatus();
+        QCOMPARE(int(problem.Problem),
+                 int(kind == SettingsObstacle::Folder ? SettingsProblem::IsFolder : SettingsProblem::NotRegularFile));
+        QCOMPARE(problem.FilePath, path);
+        // The record holds for this run, in memory.
+        QCOMPARE(decoded(ReadSetting(QStringLiteral("MRV"))), QStringLiteral("3.7.1"));
+        QVERIFY2(obstacle.changed().isEmpty(), qPrintable(obstacle.changed()));
     }
 
     // A record that cannot be decoded still shows that a version ran here: not a first run (whose
@@ -245,6 +313,9 @@ private Q_SLOTS:
         QVERIFY(!CStartStatus::DecodeVersionRecord(record + QLatin1Char('0')));
         QVERIFY(!CStartStatus::DecodeVersionRecord(record.chopped(1)));
     }
+
+private:
+    SettingsObstacle obstacle;
 };
 
 QTEST_MAIN(tst_StartStatus)

@@ -1,4 +1,6 @@
+#include "../window/SettingsObstacle.h"
 #include "CStartStatus.h"
+#include "CalvextraVersion.h"
 #include "LanguageState.h"
 #include "Languages.h"
 #include "Localization.h"
@@ -8,9 +10,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -23,6 +28,7 @@ class TestStartUp : public QObject
 private Q_SLOTS:
     void init()
     {
+        DiscardUnsavedSettings();
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brontolux"), QStringLiteral("Calvextra"))
             .clear();
         dialogs.clear();
@@ -72,6 +78,125 @@ private Q_SLOTS:
         QVERIFY(!second->startStatus->IsFirstTime());
         // The site kept at closing comes back; nothing was reset to the defaults.
         QCOMPARE(second->window->Site().Site(), 3);
+    }
+
+    // A settings file that lost its version record (the line removed, the file cut short before
+    // it, the record emptied) still holds the user's values: no update prompt, nothing reset to
+    // the defaults, and the record is written anew.
+    void lostRecordKeepsTheValues_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("record line removed") << "remove";
+        QTest::newRow("file cut before the record") << "cut";
+        QTest::newRow("record emptied") << "empty";
+    }
+
+    void lostRecordKeepsTheValues()
+    {
+        QFETCH(QString, edit);
+        {
+            const std::unique_ptr<RunningProgram> first = StartUp();
+            QVERIFY(first);
+            first->window->close();
+        }
+        // What the user saved; the entries sort before the record in the file, the rate and the
+        // site after it.
+        QVERIFY(WriteSettings({{QStringLiteral("Site"), QStringLiteral("2")},
+                               {QStringLiteral("PayPalUKRate"), QStringLiteral("0.6123")},
+                               {QStringLiteral("RegularNumeric"), QStringLiteral("12.50")},
+                               {QStringLiteral("DutchItemsOffered"), QStringLiteral("10")}})
+                    .Ok());
+        QFile file(SettingsStorePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        const auto record = std::find_if(lines.begin(), lines.end(), [](const QByteArray &line) { return line.startsWith("MRV="); });
+        QVERIFY(record != lines.end());
+        if (edit == QLatin1String("remove"))
+            lines.erase(record);
+        else if (edit == QLatin1String("cut"))
+            lines.erase(record, lines.end());
+        else
+            *record = "MRV=";
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n'));
+        file.close();
+
+        // The values left in the file, read as another copy of the program would.
+        QMap<QString, QString> kept;
+        {
+            QSettings left(SettingsStorePath(), QSettings::IniFormat);
+            for (const QString &key : left.allKeys())
+                kept.insert(key, left.value(key).toString());
+        }
+        QCOMPARE(kept.value(QStringLiteral("DutchItemsOffered")), QStringLiteral("10"));
+        kept.remove(QStringLiteral("MRV"));
+
+        dialogs.clear();
+        const std::unique_ptr<RunningProgram> second = StartUp();
+        QVERIFY(second);
+        QCOMPARE(dialogs, QStringList());
+        QVERIFY(!second->startStatus->IsNewInstall());
+        QVERIFY(!second->startStatus->IsFirstTime());
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+            QVERIFY2(ReadSetting(it.key()) == it.value(), qPrintable(it.key() + QStringLiteral("=") + ReadSetting(it.key())));
+        QCOMPARE(CStartStatus::DecodeVersionRecord(ReadSetting(QStringLiteral("MRV"))).value_or(QString()),
+                 QStringLiteral(CALVEXTRA_VERSION_TEXT));
+        frmeBayFees &window = *second->window;
+        QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("txtDutchItemsOffered"))->text(), QStringLiteral("10"));
+        if (edit != QLatin1String("cut")) {
+            QCOMPARE(window.Site().Site(), 2);
+            QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("txtConversion"))->text(), QStringLiteral("0.6123"));
+            QCOMPARE(window.findChild<QLineEdit *>(QStringLiteral("txtStartingPrice"))->text(), QStringLiteral("12.50"));
+        }
+    }
+
+    // A folder or a FIFO where the settings file belongs: the program starts (a FIFO once made it
+    // hang before any window) with the defaults in memory and no update prompt; saving from the
+    // menu and closing each say once that the file cannot be written, and why. Run as a child
+    // process, so that a hang fails the test.
+    void settingsFileThatCannotBeUsed_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("FIFO") << int(SettingsObstacle::Fifo) << "It is not a regular file.";
+        QTest::newRow("folder") << int(SettingsObstacle::Folder) << "There is a folder in place of the file.";
+    }
+
+    void settingsFileThatCannotBeUsed()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("Brontolux/Calvextra.conf"));
+        SettingsObstacle obstacle;
+        const QString notPlaced = obstacle.place(SettingsObstacle::Kind(kind), path);
+        if (!notPlaced.isEmpty())
+            QSKIP(qPrintable(notPlaced));
+
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        probe.setProcessEnvironment(environment);
+        probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        probe.start(QStringLiteral(STARTUP_PROBE_PROGRAM));
+        const bool finished = probe.waitForFinished(60000);
+        if (!finished) {
+            probe.kill();
+            probe.waitForFinished(5000);
+        }
+        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(finished, qPrintable(QStringLiteral("the start-up hung; it said: ") + lines.join(QStringLiteral(" / "))));
+        QCOMPARE(probe.exitCode(), 0);
+
+        const QString message = QStringLiteral("dialog msgSettingsNotSaved: The settings could not be saved in the file ")
+                                + QDir::toNativeSeparators(path) + QStringLiteral(".|") + reason
+                                + QStringLiteral("||Your choices stay in effect until the program is closed.");
+        // eBay.com, the credit-card option and the UK rate are the defaults, held in memory.
+        QCOMPARE(lines, (QStringList{QStringLiteral("shown site=1 creditCard=1 ukRate=0.5305"), message, message,
+                                     QStringLiteral("done")}));
+        QVERIFY2(obstacle.changed().isEmpty(), qPrintable(obstacle.changed()));
     }
 
     void helpMenuShowsTheUpdatePromptAndTheAboutBox()

@@ -1,5 +1,6 @@
 #include "LanguageState.h"
 #include "NumberText.h"
+#include "SettingsObstacle.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
 
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -256,9 +258,16 @@ private Q_SLOTS:
         QVERIFY(!folder.isEmpty());
         QCOMPARE(QFileInfo(openStore()->fileName()).absoluteFilePath(),
                  QDir(folder).absoluteFilePath(QStringLiteral("Brontolux/Calvextra.conf")));
-        watchdog.setInterval(200);
+        QCOMPARE(SettingsStorePath(), openStore()->fileName());
+        watchdog.setInterval(100);
         connect(&watchdog, &QTimer::timeout, this, [this] {
             if (QWidget *dialog = QApplication::activeModalWidget()) {
+                // A save the store did not take is reported; the tests that expect it take the text.
+                if (auto *box = qobject_cast<QMessageBox *>(dialog); box && box->objectName() == "msgSettingsNotSaved") {
+                    settingsMessages.append(box->text());
+                    box->close();
+                    return;
+                }
                 unexpectedDialog = dialog->windowTitle() + QStringLiteral(": ") + dialog->objectName();
                 dialog->close();
             }
@@ -275,8 +284,11 @@ private Q_SLOTS:
     void cleanup()
     {
         window.reset();
+        obstacle.remove();
+        DiscardUnsavedSettings();
         CurrentLanguage().Code = savedLanguage;
         QVERIFY2(unexpectedDialog.isEmpty(), qPrintable(unexpectedDialog));
+        QVERIFY2(settingsMessages.isEmpty(), qPrintable(settingsMessages.join(QStringLiteral(" / "))));
     }
 
     // ---- A fresh store ----
@@ -985,6 +997,76 @@ private Q_SLOTS:
         QCOMPARE(text("txtConversion"), inLocale(QStringLiteral("1.6")));
     }
 
+    // ---- A store that cannot be written ----
+
+    // Each save the store does not take says so once, naming the file and the reason; what the
+    // user chose stays in effect, the window goes on, and the obstacle is left as it was. Once the
+    // store takes values again, the next save stores what was kept.
+    void failedSaveIsReported_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("reason");
+        const std::array<std::pair<SettingsObstacle::Kind, const char *>, 5> obstacles{{
+            {SettingsObstacle::ReadOnlyFile, "The file is read-only."},
+            {SettingsObstacle::Folder, "There is a folder in place of the file."},
+            {SettingsObstacle::Fifo, "It is not a regular file."},
+            {SettingsObstacle::FileForFolder, "The folder of the file cannot be written to."},
+            {SettingsObstacle::FullDisk, "The disk is full."},
+        }};
+        const std::array<const char *, 5> names{"read-only file", "folder", "FIFO", "file in place of the folder",
+                                                "full disk"};
+        for (std::size_t i = 0; i < obstacles.size(); ++i) {
+            for (const char *action : {"save from the menu", "closing", "site switch"})
+                QTest::addRow("%s, %s", names[i], action) << int(obstacles[i].first) << action << obstacles[i].second;
+        }
+    }
+
+    void failedSaveIsReported()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, action);
+        QFETCH(QString, reason);
+        store({{QStringLiteral("Site"), QStringLiteral("2")}, {QStringLiteral("PayPalUKRate"), inLocale(QStringLiteral("0.6123"))}});
+        openWindow(false);
+        retype("txtConversion", inLocale(QStringLiteral("1.7")));
+        typeAndLeave("txtStartingPrice", inLocale(QStringLiteral("12.50")));
+        const QString notPlaced = obstacle.place(SettingsObstacle::Kind(kind), SettingsStorePath());
+        if (!notPlaced.isEmpty())
+            QSKIP(qPrintable(notPlaced));
+        const HangGuard guard(60);
+
+        if (action == QLatin1String("save from the menu"))
+            find<QAction>("mnuOptionsSaveSettings")->trigger();
+        else if (action == QLatin1String("closing"))
+            window->close();
+        else
+            find<QAction>("mnuOptionsSiteCanada")->trigger();
+
+        QCOMPARE(takeSettingsMessages(),
+                 QStringList{QStringLiteral("The settings could not be saved in the file ")
+                             + QDir::toNativeSeparators(SettingsStorePath()) + QStringLiteral(".\n") + reason
+                             + QStringLiteral("\n\nYour choices stay in effect until the program is closed.")});
+        QVERIFY2(obstacle.changed().isEmpty(), qPrintable(obstacle.changed()));
+        QCOMPARE(ReadSetting(QStringLiteral("PayPalUKRate")), inLocale(QStringLiteral("1.7")));
+        if (action != QLatin1String("closing")) {
+            // Coming back to the site brings its rate back, and no further message.
+            find<QAction>("mnuOptionsSiteEbay")->trigger();
+            find<QAction>("mnuOptionsSiteUK")->trigger();
+            QCOMPARE(text("txtConversion"), inLocale(QStringLiteral("1.7")));
+            QCOMPARE(text("txtStartingPrice"), inLocale(QStringLiteral("12.50")));
+            QVERIFY(takeSettingsMessages().isEmpty());
+        }
+
+        obstacle.remove();
+        QVERIFY(WriteSetting(QStringLiteral("Notepad"), QStringLiteral("1")).Ok());
+        const QVariantMap stored = storedOnDisk();
+        QCOMPARE(stored.value(QStringLiteral("PayPalUKRate")).toString(), inLocale(QStringLiteral("1.7")));
+        QCOMPARE(stored.value(QStringLiteral("Notepad")).toString(), QStringLiteral("1"));
+        if (action == QLatin1String("save from the menu"))
+            QCOMPARE(stored.value(QStringLiteral("RegularNumeric")).toString(), inLocale(QStringLiteral("12.50")));
+    }
+
     // ---- Values the program never writes ----
 
     void malformedValuesEverywhere_data()
@@ -1185,6 +1267,10 @@ private:
     std::unique_ptr<frmeBayFees> window;
     QTimer watchdog;
     QString unexpectedDialog;
+    QStringList settingsMessages;  // the reports of saves the store did not take, not yet looked at
+    SettingsObstacle obstacle;
+
+    QStringList takeSettingsMessages() { return std::exchange(settingsMessages, {}); }
     QString savedLanguage;
 
     // Opens the window as the program does (a first run when the store is empty), or with the
