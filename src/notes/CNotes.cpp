@@ -3,6 +3,10 @@
 #include "CAuctionSite.h"
 #include "Localization.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace {
 
 const QString Separator = QStringLiteral("--------------------------------------------------");
@@ -23,6 +27,21 @@ QString currencyPrefix(const CAuctionSite &site)
 }
 
 } // namespace
+
+void CNotes::ContinueNumberingAfter(const QString &notesText)
+{
+    // Nine digits at most: a longer run of digits is no number this window could have written.
+    static const QRegularExpression numberedLine(QStringLiteral("^([0-9]{1,9})\\. "));
+    const QStringList lines = notesText.split(QLatin1Char('\n'));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        // A summary added straight after the user's text shares its line with that text.
+        if (!lines.at(i - 1).endsWith(Separator + QLatin1Char('\r')) && !lines.at(i - 1).endsWith(Separator))
+            continue;
+        const QRegularExpressionMatch number = numberedLine.match(lines.at(i));
+        if (number.hasMatch())
+            m_counter = std::max(m_counter, number.captured(1).toLongLong());
+    }
+}
 
 QString CNotes::nextNumber()
 {

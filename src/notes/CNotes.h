@@ -22,6 +22,11 @@ public:
     // keeps the count going.
     void ResetCounter() { m_counter = 0; }
 
+    // Notes kept from an earlier run: the next summary is numbered after the highest summary
+    // number in them. A summary's number opens the line after its separator, so a numbered list
+    // of the user's own does not count. The count never goes back.
+    void ContinueNumberingAfter(const QString &notesText);
+
 private:
     // The next summary's number, as text. Wider than the 16 bits the numbering needs, so it never
     // wraps in a window's lifetime.

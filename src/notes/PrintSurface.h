@@ -31,8 +31,11 @@ public:
     virtual void EndDoc() = 0;
 };
 
-// A printer that is missing or fails. Description names the problem in words for the user.
+// A printer that is missing or fails. Description names the problem in words for the user;
+// NoPrinterInstalled tells the case where there is no printer at all, which a PDF file can stand
+// in for.
 struct PrintError
 {
     QString Description;
+    bool NoPrinterInstalled = false;
 };

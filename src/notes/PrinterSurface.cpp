@@ -1,8 +1,11 @@
 #include "PrinterSurface.h"
 
-#include <QCoreApplication>
+#include "Localization.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLocale>
+#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -37,10 +40,10 @@ PrinterSurface::PrinterSurface(QPrinter &printer, const QFont &font)
     : m_printer(printer), m_font(font), m_dpi(printer.resolution())
 {
     if (!printer.isValid() || m_dpi <= 0)
-        throw PrintError{QCoreApplication::translate("PrinterSurface", "The printer \"%1\" is not available.")
+        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" is not available.<0721>"))
                              .arg(printerName(printer))};
     if (!m_painter.begin(&printer))
-        throw PrintError{QCoreApplication::translate("PrinterSurface", "The printer \"%1\" could not start printing.")
+        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" could not start printing.<0722>"))
                              .arg(printerName(printer))};
     m_painter.setFont(m_font);
 }
@@ -92,7 +95,7 @@ void PrinterSurface::EndLine()
 void PrinterSurface::NewPage()
 {
     if (!m_printer.newPage())
-        throw PrintError{QCoreApplication::translate("PrinterSurface", "The printer \"%1\" could not start a new page.")
+        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" could not start a new page.<0723>"))
                              .arg(printerName(m_printer))};
     failIfPrinterFailed();
     m_x = 0;
@@ -109,7 +112,7 @@ void PrinterSurface::EndDoc()
 void PrinterSurface::failIfPrinterFailed() const
 {
     if (m_printer.printerState() == QPrinter::Error)
-        throw PrintError{QCoreApplication::translate("PrinterSurface", "The printer \"%1\" reported an error.")
+        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" reported an error.<0724>"))
                              .arg(printerName(m_printer))};
 }
 
@@ -123,10 +126,20 @@ QFont PrinterSurface::DefaultFont()
 std::unique_ptr<PrintSurface> OpenPrinter(const QPrinterInfo &printer)
 {
     if (printer.isNull())
-        throw PrintError{QCoreApplication::translate("PrinterSurface",
-                                                     "No printer is installed. Install a printer and make it the "
-                                                     "default printer, then print again.")};
+        throw PrintError{GetLocalizedString(QStringLiteral(
+            "No printer is installed. Install a printer and make it the default printer, then print again.<0725>")),
+                         true};
     auto device = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+    return std::make_unique<OwnedPrinterSurface>(std::move(device));
+}
+
+std::unique_ptr<PrintSurface> OpenPdfPrinter(const QString &path)
+{
+    auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    device->setOutputFormat(QPrinter::PdfFormat);
+    const bool usMeasures = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    device->setPageSize(QPageSize(usMeasures ? QPageSize::Letter : QPageSize::A4));
+    device->setOutputFileName(path);
     return std::make_unique<OwnedPrinterSurface>(std::move(device));
 }
 

@@ -53,3 +53,7 @@ private:
 std::unique_ptr<PrintSurface> OpenDefaultPrinter();
 // The same for a given printer: a null printer is "no printer installed".
 std::unique_ptr<PrintSurface> OpenPrinter(const QPrinterInfo &printer);
+// A PDF file in place of a printer, on the paper of the user's region (Letter where US measures
+// are used, A4 elsewhere), in the face a printer gets; throws PrintError when the file cannot be
+// written.
+std::unique_ptr<PrintSurface> OpenPdfPrinter(const QString &path);

@@ -50,6 +50,7 @@ void frmeBayFees::buildMenus()
     mnuFile = addMenu(this, bar, "mnuFile", c, "&File<0422>");
     mnuFileNewWindow = addItem(mnuFile, "mnuFileNewWindow", c, "&New Window<0423>");
     mnuFilePrint = addItem(mnuFile, "mnuFilePrint", c, "&Print Notepad<0424>");
+    mnuFileSaveNotepadAs = addItem(mnuFile, "mnuFileSaveNotepadAs", c, "Save Notepad &As…<0701>");
     mnuFile->addSeparator();
     mnuFileExit = addItem(mnuFile, "mnuFileExit", c, "E&xit<0425>");
 
@@ -125,4 +126,5 @@ void frmeBayFees::mnuLang_Click(int index)
     ChangeLanguage(mnuLang[std::size_t(index)]);
     BuildLanguageMenu(mnuLang);
     ApplyLocalizedCaptions();
+    ApplyAccessibleNames();
 }

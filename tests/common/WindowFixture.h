@@ -1,10 +1,12 @@
 #pragma once
 
+#include "NotepadStore.h"
 #include "OpenedLinks.h"
 #include "frmeBayFees.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -43,6 +45,11 @@ public:
         static QTemporaryDir folder;
         static const bool redirected = qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
         Q_UNUSED(redirected);
+        // The notes kept between runs, likewise: each window starts with an empty notepad.
+        static QTemporaryDir dataFolder;
+        static const bool dataRedirected = qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
+        Q_UNUSED(dataRedirected);
+        QFile::remove(NotepadStore::FilePath());
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brontolux"), QStringLiteral("Calvextra"))
             .clear();
     }

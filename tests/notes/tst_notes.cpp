@@ -96,6 +96,8 @@ private Q_SLOTS:
     void numberingRunsAcrossKinds_data();
     void numberingRunsAcrossKinds();
     void everyWindowCountsForItself();
+    void numberingContinuesAfterKeptNotes_data();
+    void numberingContinuesAfterKeptNotes();
 
     void currencyPrefix_data();
     void currencyPrefix();
@@ -237,6 +239,61 @@ void TestNotes::everyWindowCountsForItself()
     QVERIFY(numberedLine(addSummary(first, Kind::Dutch, site)).startsWith(QStringLiteral("2. ")));
     QVERIFY(numberedLine(addSummary(second, Kind::Payment, site)).startsWith(QStringLiteral("1. ")));
     QVERIFY(numberedLine(addSummary(first, Kind::Payment, site)).startsWith(QStringLiteral("3. ")));
+}
+
+// A summary of the given kind that carries the number n, as a window makes it.
+static QString summaryNumbered(Kind kind, int n)
+{
+    CNotes notes;
+    const CAuctionSite site = siteOf(1);
+    QString summary;
+    for (int i = 0; i < n; ++i)
+        summary = addSummary(notes, kind, site);
+    return summary;
+}
+
+void TestNotes::numberingContinuesAfterKeptNotes_data()
+{
+    QTest::addColumn<QString>("kept");
+    // Summaries the window made before the kept notes came back.
+    QTest::addColumn<int>("before");
+    QTest::addColumn<QString>("next");
+
+    const QString rule = QStringLiteral("--------------------------------------------------");
+    QTest::newRow("nothing kept") << QString() << 0 << "1";
+    QTest::newRow("one summary") << summaryNumbered(Kind::Regular, 1) << 0 << "2";
+    QTest::newRow("the highest is not the last")
+        << summaryNumbered(Kind::Dutch, 7) + summaryNumbered(Kind::Payment, 3) << 0 << "8";
+    QTest::newRow("two digits") << summaryNumbered(Kind::Payment, 12) + summaryNumbered(Kind::Payment, 9) << 0 << "13";
+    // A summary added straight after the user's text starts on the text's line.
+    QTest::newRow("after the user's text") << QStringLiteral("Grüße an Jörg ") + summaryNumbered(Kind::Payment, 5)
+                                           << 0 << "6";
+    QTest::newRow("the user's own numbered list")
+        << QStringLiteral("1. Briefmarken\r\n12. Pakete wiegen\r\n") << 0 << "1";
+    QTest::newRow("own list and a summary")
+        << QStringLiteral("40. Punkt\r\n") + summaryNumbered(Kind::Dutch, 2) << 0 << "3";
+    // Line ends of a file edited elsewhere.
+    QTest::newRow("lone line feeds")
+        << summaryNumbered(Kind::Regular, 4).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << 0 << "5";
+    QTest::newRow("no blank after the point") << rule + QStringLiteral("\r\n5.PAYMENT\r\n") << 0 << "1";
+    QTest::newRow("more digits than a window counts")
+        << rule + QStringLiteral("\r\n1234567890. PAYMENT FEE:  \r\n") << 0 << "1";
+    QTest::newRow("the window has counted further") << summaryNumbered(Kind::Regular, 2) << 9 << "10";
+}
+
+void TestNotes::numberingContinuesAfterKeptNotes()
+{
+    QFETCH(QString, kept);
+    QFETCH(int, before);
+    QFETCH(QString, next);
+
+    CNotes notes;
+    const CAuctionSite site = siteOf(1);
+    for (int i = 0; i < before; ++i)
+        addSummary(notes, Kind::Payment, site);
+    notes.ContinueNumberingAfter(kept);
+    const QString line = numberedLine(addSummary(notes, Kind::Payment, site));
+    QVERIFY2(line.startsWith(next + QStringLiteral(". PAYMENT FEE:  ")), qPrintable(line));
 }
 
 // ---- Currency ----

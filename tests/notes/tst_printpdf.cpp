@@ -2,6 +2,7 @@
 // pdftotext (poppler-utils), page by page, with the position of every line.
 
 #include "CWordWrap.h"
+#include "PdfToText.h"
 #include "PrinterSurface.h"
 #include "TestLocales.h"
 
@@ -12,7 +13,6 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,29 +55,6 @@ QString decodeEntities(QString text)
     text.replace(QLatin1String("&apos;"), QLatin1String("'"));
     text.replace(QLatin1String("&amp;"), QLatin1String("&"));
     return text;
-}
-
-// Runs pdftotext; the text of what went wrong, or an empty text and its output.
-QString runPdfToText(const QStringList &arguments, QByteArray &output)
-{
-    const QString program = QStringLiteral(PDFTOTEXT_PROGRAM);
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForStarted(30000))
-        return QStringLiteral("pdftotext (%1) could not be run: %2. Install poppler-utils.")
-            .arg(program, process.errorString());
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return QStringLiteral("pdftotext (%1) did not finish within a minute").arg(program);
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return QStringLiteral("pdftotext %1 failed (exit code %2): %3")
-            .arg(arguments.join(QLatin1Char(' ')))
-            .arg(process.exitCode())
-            .arg(QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
-    output = process.readAllStandardOutput();
-    return QString();
 }
 
 // Words whose tops lie within a point of each other were printed on one line.
@@ -447,6 +424,8 @@ private Q_SLOTS:
             QFAIL("OpenPrinter on a null printer did not throw");
         } catch (const PrintError &error) {
             QVERIFY(!error.Description.trimmed().isEmpty());
+            // The one failure a PDF file can stand in for.
+            QVERIFY(error.NoPrinterInstalled);
         }
 
         // Through the word-wrap printer, which passes the error on with the cursor restored.
@@ -467,6 +446,7 @@ private Q_SLOTS:
             QFAIL("a print job on an unwritable file started");
         } catch (const PrintError &error) {
             QVERIFY2(error.Description.contains(QStringLiteral("notes.pdf")), qPrintable(error.Description));
+            QVERIFY(!error.NoPrinterInstalled);
         }
         QVERIFY(!QFileInfo::exists(path));
 
@@ -475,6 +455,57 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PrintError, wrap.PrintText(notepadLine(1)));
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!QFileInfo::exists(path));
+
+        // The PDF file that stands in for a missing printer fails the same way.
+        try {
+            OpenPdfPrinter(path);
+            QFAIL("a PDF file in a missing folder was opened");
+        } catch (const PrintError &error) {
+            QVERIFY2(error.Description.contains(QStringLiteral("notes.pdf")), qPrintable(error.Description));
+            QVERIFY(!error.NoPrinterInstalled);
+        }
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // In place of a missing printer: a PDF file on the paper of the user's region, with the pages
+    // a printer gets.
+    void pdfFileInPlaceOfAPrinter_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QSizeF>("paper");
+        QTest::newRow("US measures: Letter") << QStringLiteral("en_US") << QSizeF(612, 792);
+        QTest::newRow("metric: A4") << QStringLiteral("de_DE") << QSizeF(595.28, 841.89);
+        QTest::newRow("metric, English: A4") << QStringLiteral("en_GB") << QSizeF(595.28, 841.89);
+    }
+
+    void pdfFileInPlaceOfAPrinter()
+    {
+        QFETCH(QString, region);
+        QFETCH(QSizeF, paper);
+        QLocale::setDefault(QLocale(region));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Notizen.pdf"));
+        const std::unique_ptr<PrintSurface> surface = OpenPdfPrinter(path);
+        CWordWrap wrap;
+        const QDate before = QDate::currentDate();
+        wrap.PrintText(QStringLiteral("Grüße aus Köln\r\n") + notepadLine(1) + QStringLiteral("\r\n"), *surface);
+        const QDate after = QDate::currentDate();
+        QCOMPARE(surface->Page(), 1);
+        // The face and line height of a print on a printer.
+        const float lineHeight = surface->TextHeight(QStringLiteral("Line"));
+        QVERIFY2(lineHeight >= 200 && lineHeight <= 320, qPrintable(QString::number(lineHeight)));
+
+        QList<PdfPage> pages;
+        if (const QString error = readPdf(path, pages); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        QCOMPARE(pages.size(), 1);
+        const PdfPage &pdf = pages.first();
+        QVERIFY2(qAbs(pdf.size.width() - paper.width()) < 0.5 && qAbs(pdf.size.height() - paper.height()) < 0.5,
+                 qPrintable(QStringLiteral("%1 x %2 pt").arg(pdf.size.width()).arg(pdf.size.height())));
+        const QString date = pdf.layout.value(3).startsWith(dateText(after)) ? dateText(after) : dateText(before);
+        QCOMPARE(pdf.layout, (QStringList{Header, QStringLiteral("Grüße aus Köln"), notepadLine(1).simplified(),
+                                          footer(date, 1)}));
     }
 };
 

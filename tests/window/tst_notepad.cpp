@@ -1,20 +1,31 @@
 #include "CWordWrap.h"
+#include "NotepadStore.h"
 #include "PrintSurface.h"
+#include "PrinterSurface.h"
 #include "RecordingSurface.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
+#include "../notes/PdfToText.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextCursor>
 
 namespace {
@@ -80,6 +91,12 @@ QString expectedDutch(int number, const QString &P, const DutchFigures &f)
                       + QStringLiteral("TOTAL FEES: ") + P + inLocale(f.total) + Gap
                       + QStringLiteral("Fees Per Item: ") + P + inLocale(f.perItem),
                   Separator});
+}
+
+// The notes as the window keeps, copies and saves them: CR LF between lines.
+QString withCrLf(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 QString expectedPayment(int number, const QString &P, const QString &amount, const QString &fee)
@@ -277,7 +294,7 @@ private Q_SLOTS:
         QCOMPARE(fixture->text("txtFVF"), inLocale(fvf));
         QCOMPARE(fixture->text("txtFees"), inLocale(total));
 
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         const QString expected = expectedRegular(
             1, prefix, {reserve, start + QStringLiteral(".00"), sold, closingShown, listing, extras, fvf, total});
         QCOMPARE(notes()->toPlainText(), expected);
@@ -378,14 +395,14 @@ private Q_SLOTS:
     {
         enterUsCalculations();
 
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         button("cmdAddDutchToNotes")->click();
         button("cmdAddPaymentsToNotes")->click();
         // Each summary starts and ends with its own separator: two of them stand between summaries.
         QCOMPARE(notes()->toPlainText(), usRegular(1) + usDutch(2) + usPayment(3));
         verifyCaretBeforeFinalLineFeed();
 
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         QCOMPARE(notes()->toPlainText(), usRegular(1) + usDutch(2) + usPayment(3) + usRegular(4));
         verifyCaretBeforeFinalLineFeed();
     }
@@ -423,7 +440,7 @@ private Q_SLOTS:
         QVERIFY(!fixture->window->NotepadVisible());
         enterUsCalculations();
         button("cmdAddPaymentsToNotes")->click();
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         const QString expected = usPayment(1) + usRegular(2);
         QCOMPARE(notes()->toPlainText(), expected);
         QVERIFY(notes()->geometry().top() >= client()->height());
@@ -440,7 +457,7 @@ private Q_SLOTS:
     {
         openNotepad();
         enterUsCalculations();
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         button("cmdAddDutchToNotes")->click();
         button("cmdAddPaymentsToNotes")->click();
 
@@ -492,7 +509,7 @@ private Q_SLOTS:
         notes()->setFocus(Qt::OtherFocusReason);
         typeIntoNotes(typed);
         if (withSummaries) {
-            button("cmdAddRegularToNotes")->click();
+            QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
             button("cmdAddPaymentsToNotes")->click();
         }
         const QString expected = typed + (withSummaries ? usRegular(1) + usPayment(2) : QString());
@@ -500,8 +517,8 @@ private Q_SLOTS:
 
         QGuiApplication::clipboard()->setText(QStringLiteral("left over from before"));
         button("cmdCopyNotepad")->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), notes()->toPlainText());
-        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+        // The clipboard gets the notes' own CR LF line ends, not the box's paragraph breaks.
+        QCOMPARE(QGuiApplication::clipboard()->text(), withCrLf(expected));
         // Copying leaves the notepad as it was.
         QCOMPARE(notes()->toPlainText(), expected);
     }
@@ -513,7 +530,7 @@ private Q_SLOTS:
         enterUsCalculations();
         notes()->setFocus(Qt::OtherFocusReason);
         typeIntoNotes(QStringLiteral("Grüße aus Köln\n"));
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         button("cmdAddPaymentsToNotes")->click();
         const QString text = notes()->toPlainText();
 
@@ -590,7 +607,7 @@ private Q_SLOTS:
         enterUsCalculations();
         notes()->setFocus(Qt::OtherFocusReason);
         typeIntoNotes(QStringLiteral("Grüße "));
-        button("cmdAddRegularToNotes")->click();
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
         const QString text = notes()->toPlainText();
 
         // This test expects its dialog: it closes the box itself, so the watchdog stands aside.
@@ -635,7 +652,324 @@ private Q_SLOTS:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
+    // ---- Kept between runs ----
+
+    void notesKeptBetweenRuns_data()
+    {
+        // Typed into the notepad ("\n" is Return), then the summaries added (R, D, P), then cleared or not.
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("summaries");
+        QTest::addColumn<bool>("clear");
+        // The number of the next window's first summary.
+        QTest::addColumn<int>("next");
+
+        QTest::newRow("summaries") << QString() << "RP" << false << 3;
+        QTest::newRow("own text beyond ASCII") << QStringLiteral("Grüße an Jörg\n\nbis bald") << "" << false << 1;
+        QTest::newRow("own text and summaries") << QStringLiteral("Notiz\n") << "DPD" << false << 4;
+        // Nothing is left to count after: the next run starts again at 1.
+        QTest::newRow("cleared") << QStringLiteral("weg") << "RR" << true << 1;
+    }
+
+    void notesKeptBetweenRuns()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, summaries);
+        QFETCH(bool, clear);
+        QFETCH(int, next);
+
+        openNotepad();
+        if (!summaries.isEmpty())
+            enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(typed);
+        QString kept = typed;
+        int number = 0;
+        for (const QChar kind : summaries) {
+            ++number;
+            if (kind == QLatin1Char('R')) {
+                QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
+                kept += usRegular(number);
+            } else if (kind == QLatin1Char('D')) {
+                button("cmdAddDutchToNotes")->click();
+                kept += usDutch(number);
+            } else {
+                button("cmdAddPaymentsToNotes")->click();
+                kept += usPayment(number);
+            }
+        }
+        if (clear) {
+            button("cmdClearNotepad")->click();
+            kept.clear();
+        }
+        QCOMPARE(notes()->toPlainText(), kept);
+
+        // Closing writes the notes at once, as UTF-8 with CR LF line ends.
+        fixture->window->close();
+        QCOMPARE(keptFile(), withCrLf(kept).toUtf8());
+
+        startNextRun();
+        QCOMPARE(notes()->toPlainText(), kept);
+        button("cmdCopyNotepad")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), withCrLf(kept));
+
+        enterPayment();
+        button("cmdAddPaymentsToNotes")->click();
+        QCOMPARE(notes()->toPlainText(), kept + usPayment(next));
+    }
+
+    void changesAreKeptShortlyAfterwards()
+    {
+        openNotepad();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße\n"));
+        // Not with every key: a moment after the typing stops.
+        QVERIFY(!QFileInfo::exists(NotepadStore::FilePath()));
+        QTRY_COMPARE_WITH_TIMEOUT(keptFile(), QStringLiteral("Grüße\r\n").toUtf8(), 5000);
+
+        enterPayment();
+        button("cmdAddPaymentsToNotes")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(keptFile(), withCrLf(QStringLiteral("Grüße\n") + usPayment(1)).toUtf8(), 5000);
+    }
+
+    void unchangedNotesLeaveNewerOnesAlone()
+    {
+        openNotepad();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("alt"));
+        QTRY_COMPARE_WITH_TIMEOUT(keptFile(), QByteArray("alt"), 5000);
+
+        // Another window keeps its notes meanwhile; this one, unchanged since, closes after it.
+        const QByteArray newer = QStringLiteral("Notizen des anderen Fensters\r\n").toUtf8();
+        QFile other(NotepadStore::FilePath());
+        QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.write(newer);
+        other.close();
+        fixture->window->close();
+        QCOMPARE(keptFile(), newer);
+    }
+
+    void failedSaveKeepsTheTextAndIsReportedOnce()
+    {
+        // A file where the data folder belongs: no notes can be written there.
+        const QString folder = QFileInfo(NotepadStore::FilePath()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const auto unblock = qScopeGuard([folder] { QFile::remove(folder); });
+
+        openNotepad();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße"));
+        // The save after the change fails quietly (the watchdog sees no dialog); the text stays.
+        QTest::qWait(2600);
+        QVERIFY2(fixture->unexpectedDialog.isEmpty(), qPrintable(fixture->unexpectedDialog));
+        QCOMPARE(notes()->toPlainText(), QStringLiteral("Grüße"));
+
+        QStringList names;
+        QString text;
+        const int dialogs = answeringDialogs([this] { fixture->window->close(); }, [&](QWidget *dialog) {
+            names.append(dialog->objectName());
+            if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                text = box->text();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            } else {
+                dialog->close();
+            }
+        });
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(names, QStringList{QStringLiteral("notepadSaveErrorMessage")});
+        QVERIFY2(text.startsWith(QStringLiteral("The notes could not be kept for the next start: ")
+                                 + QDir::toNativeSeparators(NotepadStore::FilePath())),
+                 qPrintable(text));
+        QVERIFY(!fixture->window->isVisible());
+    }
+
+    // ---- Save Notepad As ----
+
+    void saveNotepadAs_data()
+    {
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("savedName");
+        QTest::newRow("with .txt") << "Notizen.txt" << "Notizen.txt";
+        QTest::newRow("without a suffix") << "Gebühren" << "Gebühren.txt";
+    }
+
+    void saveNotepadAs()
+    {
+        QFETCH(QString, typedName);
+        QFETCH(QString, savedName);
+
+        QCOMPARE(fixture->window->mnuFileSaveNotepadAs->text(), QStringLiteral("Save Notepad &As…"));
+        openNotepad();
+        enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße aus Köln\n"));
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
+        const QString text = notes()->toPlainText();
+
+        QTemporaryDir folder;
+        QStringList names;
+        const int dialogs = answeringDialogs([this] { fixture->window->mnuFileSaveNotepadAs->trigger(); },
+                                             [&](QWidget *dialog) {
+                                                 names.append(dialog->objectName());
+                                                 typeFileName(dialog, folder.filePath(typedName));
+                                             });
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(names, QStringList{QStringLiteral("notepadFileDialog")});
+        QFile saved(folder.filePath(savedName));
+        QVERIFY2(saved.open(QIODevice::ReadOnly), qPrintable(saved.fileName()));
+        QCOMPARE(saved.readAll(), withCrLf(text).toUtf8());
+        QCOMPARE(notes()->toPlainText(), text);
+    }
+
+    // ---- A PDF file in place of a missing printer ----
+
+    void missingPrinterOffersPdf_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("print button, accepted") << false << true;
+        QTest::newRow("File menu, accepted") << true << true;
+        QTest::newRow("print button, declined") << false << false;
+    }
+
+    void missingPrinterOffersPdf()
+    {
+        QFETCH(bool, fromMenu);
+        QFETCH(bool, accept);
+
+        CWordWrap::setSurfaceOpener([] { return OpenPrinter(QPrinterInfo()); });
+        enterUsCalculations();
+        notes()->setFocus(Qt::OtherFocusReason);
+        typeIntoNotes(QStringLiteral("Grüße aus Köln\n"));
+        QTest::mouseClick(button("cmdAddRegularToNotes"), Qt::LeftButton);
+        const QString text = notes()->toPlainText();
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Notizen.pdf"));
+        QStringList names;
+        QString offer;
+        const int dialogs = answeringDialogs(
+            [&] {
+                if (fromMenu)
+                    fixture->window->mnuFilePrint->trigger();
+                else
+                    button("cmdPrintNotepad")->click();
+            },
+            [&](QWidget *dialog) {
+                names.append(dialog->objectName());
+                if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+                    offer = box->text();
+                    QTest::mouseClick(box->button(accept ? QMessageBox::Yes : QMessageBox::No), Qt::LeftButton);
+                } else {
+                    typeFileName(dialog, path);
+                }
+            });
+        QVERIFY2(offer.startsWith(QStringLiteral("No printer is installed.")), qPrintable(offer));
+        QVERIFY2(offer.endsWith(QStringLiteral("\n\nSave the notes as a PDF file instead?")), qPrintable(offer));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(notes()->toPlainText(), text);
+        if (!accept) {
+            QCOMPARE(dialogs, 1);
+            QVERIFY(!QFileInfo::exists(path));
+            return;
+        }
+        QCOMPARE(dialogs, 2);
+        QCOMPARE(names, (QStringList{QStringLiteral("noPrinterMessage"), QStringLiteral("notepadFileDialog")}));
+
+        // The pages of a print: the header, every word of the notes in order, date and page number.
+        QByteArray layout;
+        if (const QString error = runPdfToText({QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                                QStringLiteral("UTF-8"), path, QStringLiteral("-")},
+                                               layout);
+            !error.isEmpty())
+            QFAIL(qPrintable(error));
+        QStringList lines;
+        for (const QString &line : QString::fromUtf8(layout).split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                lines.append(line.simplified());
+        QVERIFY2(lines.size() >= 3, qPrintable(lines.join(QLatin1Char('\n'))));
+        QCOMPARE(lines.first(), QStringLiteral("Calvextra Notes"));
+        QVERIFY2(lines.last().endsWith(QStringLiteral(" Page 1")), qPrintable(lines.last()));
+        QCOMPARE(lines.mid(1, lines.size() - 2).join(QLatin1Char(' ')).remove(QLatin1Char('\f')).simplified(),
+                 text.simplified());
+    }
+
 private:
+    // The notes file as the window left it.
+    static QByteArray keptFile()
+    {
+        QFile file(NotepadStore::FilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    }
+
+    // The program starts again: a new window on the same data folder, not a first run.
+    void startNextRun()
+    {
+        fixture->window = std::make_unique<frmeBayFees>(false);
+        fixture->window->show();
+        QApplication::setActiveWindow(fixture->window.get());
+    }
+
+    // Answers each modal dialog that opens while `action` runs; the watchdog stands aside
+    // meanwhile. Returns how many opened.
+    int answeringDialogs(const std::function<void()> &action, const std::function<void(QWidget *)> &answer)
+    {
+        fixture->watchdog.stop();
+        int dialogs = 0;
+        QPointer<QWidget> answered;
+        int ticksUnanswered = 0;
+        QTimer answerer;
+        answerer.setInterval(10);
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            if (dialog == answered) {
+                // A dialog that stays open after its answer fails the test instead of hanging it.
+                if (++ticksUnanswered == 300)
+                    dialog->close();
+                return;
+            }
+            answered = dialog;
+            ticksUnanswered = 0;
+            ++dialogs;
+            answer(dialog);
+        });
+        answerer.start();
+        action();
+        answerer.stop();
+        fixture->watchdog.start();
+        return dialogs;
+    }
+
+    // Types a file name into Qt's file dialog as the user would, and presses Return.
+    static void typeFileName(QWidget *dialog, const QString &path)
+    {
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!name) {
+            dialog->close();
+            return;
+        }
+        // The list of completions comes and goes as the dialog reads folders in the background, and
+        // would take the Return at random: the test types the whole name without it.
+        name->setCompleter(nullptr);
+        name->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        typeKeys(name, path);
+        // While the dialog still reads the folder in the background it may let a Return pass; as
+        // a user would, the test presses it again while the dialog stays open.
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QPushButton *save = buttons ? buttons->button(QDialogButtonBox::Save) : nullptr;
+        for (int attempt = 0; attempt < 20 && dialog->isVisible(); ++attempt) {
+            if (QTest::qWaitFor([save] { return save && save->isEnabled(); }, 1000))
+                QTest::keyClick(name, Qt::Key_Return);
+            if (QTest::qWaitFor([dialog] { return !dialog->isVisible(); }, 250))
+                break;
+        }
+    }
+
     QPushButton *button(const char *name) const { return fixture->find<QPushButton>(name); }
     QPlainTextEdit *notes() const { return fixture->find<QPlainTextEdit>("txtNotes"); }
     QWidget *client() const { return fixture->window->centralWidget(); }
@@ -723,9 +1057,9 @@ private:
     }
 
     // Types into the notepad as the user would, letters beyond ASCII included; "\n" is Return.
-    void typeIntoNotes(const QString &keys) const
+    void typeIntoNotes(const QString &keys) const { typeKeys(notes(), keys); }
+    static void typeKeys(QWidget *box, const QString &keys)
     {
-        QPlainTextEdit *box = notes();
         for (const QChar character : keys) {
             if (character == QLatin1Char('\n'))
                 QTest::keyClick(box, Qt::Key_Return);
