@@ -47,6 +47,9 @@ FCheckVersion::FCheckVersion(QWidget *parent)
                                        "Brontolux server for updates.  This will ensure the application runs properly, and "
                                        "will only take a moment.<0601>"))),
                                    this))
+    , lblNoAnswer(new QLabel(
+          GetLocalizedString(QStringLiteral("The update server could not be reached.<0720>")),
+          this))
     , cmdCheck(new QPushButton(GetLocalizedString(QStringLiteral("Check for Updates<0204>")), this))
     , cmdDoNotCheck(new QPushButton(GetLocalizedString(QStringLiteral("Do Not Check<0205>")), this))
 {
@@ -65,8 +68,11 @@ FCheckVersion::FCheckVersion(QWidget *parent)
     lblConnectToCheck->setObjectName(QStringLiteral("lblConnectToCheck"));
     lblConnectToCheck->setWordWrap(true);
     // Texts from the language library or the brand file are shown as written, never as markup.
-    for (QLabel *label : {lblAppName, Label1, lblConnectToCheck})
+    for (QLabel *label : {lblAppName, Label1, lblConnectToCheck, lblNoAnswer})
         label->setTextFormat(Qt::PlainText);
+    lblNoAnswer->setObjectName(QStringLiteral("lblNoAnswer"));
+    lblNoAnswer->setWordWrap(true);
+    lblNoAnswer->hide();
     cmdCheck->setObjectName(QStringLiteral("cmdCheck"));
     cmdDoNotCheck->setObjectName(QStringLiteral("cmdDoNotCheck"));
     cmdCheck->setDefault(true);
@@ -84,6 +90,7 @@ FCheckVersion::FCheckVersion(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addWidget(lblConnectToCheck);
+    layout->addWidget(lblNoAnswer);
     layout->addStretch(1);
     layout->addLayout(buttons);
     setFixedWidth(420);
@@ -102,14 +109,18 @@ void FCheckVersion::Initialize(CStartStatus *StartStatus)
 {
     releaseStartStatus();
     m_oStartStatus = StartStatus;
-    if (m_oStartStatus)
+    if (m_oStartStatus) {
         connect(m_oStartStatus, &CStartStatus::DoneChecking, this, &FCheckVersion::oStartStatus_DoneChecking);
+        connect(m_oStartStatus, &CStartStatus::NoAnswer, this, &FCheckVersion::oStartStatus_NoAnswer);
+        connect(m_oStartStatus, &CStartStatus::UnreadableAnswer, this, &FCheckVersion::oStartStatus_UnreadableAnswer);
+    }
 }
 
 void FCheckVersion::cmdCheck_Click()
 {
     if (!m_oStartStatus)
         return;
+    lblNoAnswer->hide();
     if (!m_busy) {
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         m_busy = true;
@@ -126,6 +137,24 @@ void FCheckVersion::oStartStatus_DoneChecking()
 {
     releaseStartStatus();
     accept();
+}
+
+// No message box: the prompt itself says it, and Check for Updates tries again.
+void FCheckVersion::oStartStatus_NoAnswer()
+{
+    showCheckFailed(GetLocalizedString(QStringLiteral("The update server could not be reached.<0720>")));
+}
+
+void FCheckVersion::oStartStatus_UnreadableAnswer()
+{
+    showCheckFailed(GetLocalizedString(QStringLiteral("The update server's answer could not be read.<0726>")));
+}
+
+void FCheckVersion::showCheckFailed(const QString &line)
+{
+    restorePointer();
+    lblNoAnswer->setText(line);
+    lblNoAnswer->show();
 }
 
 // However the prompt closes: the pointer returns, and a check still under way is dropped.

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 FUpdateVersion::FUpdateVersion(QWidget *parent)
@@ -28,7 +29,8 @@ FUpdateVersion::FUpdateVersion(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(txtMessage);
     layout->addWidget(buttons);
-    resize(420, 240);
+    // The message scrolls in its box, which never outgrows the screen.
+    resize(QSize(420, 240).boundedTo(screen()->availableGeometry().size()));
 
     connect(cmdUpdate, &QPushButton::clicked, this, &FUpdateVersion::cmdUpdate_Click);
     connect(cmdDoNotUpgrade, &QPushButton::clicked, this, &FUpdateVersion::cmdDoNotUpgrade_Click);

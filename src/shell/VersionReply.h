@@ -5,8 +5,9 @@
 
 #include <optional>
 
-// What the update server's reply says. A reply only ever raises a flag or replaces a text, so the
-// values of an earlier check stay where a later reply is silent.
+// What the update server's reply says. Reading a reply only ever raises a flag or replaces a
+// text, so a check reads into values it has reset first: a silent element then means false or
+// empty, never what an earlier check heard.
 struct VersionReply
 {
     bool Current = false;

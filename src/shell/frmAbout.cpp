@@ -18,19 +18,48 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
+// Brand values and library texts are shown as written: no markup, no links, no pictures.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
+    label->setText(text);
     return label;
 }
+
+#ifndef Q_OS_WIN
+struct SystemInformationProgram
+{
+    QString name;
+    QStringList arguments;
+};
+
+// The system-information programs of the desktops, in the order they are tried. Only these, and
+// only as found on the PATH: nothing the user's own files name is ever started.
+const QList<SystemInformationProgram> &systemInformationPrograms()
+{
+    static const QList<SystemInformationProgram> programs{
+#ifdef Q_OS_MACOS
+        {QStringLiteral("open"), {QStringLiteral("-b"), QStringLiteral("com.apple.SystemProfiler")}},
+#endif
+        {QStringLiteral("kinfocenter"), {}},
+        {QStringLiteral("hardinfo2"), {}},
+        {QStringLiteral("hardinfo"), {}},
+        {QStringLiteral("cpu-x"), {}},
+        {QStringLiteral("gnome-system-monitor"), {}},
+    };
+    return programs;
+}
+#endif
 
 } // namespace
 
@@ -61,6 +90,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     lblEmail = new LinkLabel(this);
     lblEmail->setObjectName(QStringLiteral("lblEmail"));
+    lblEmail->setTextFormat(Qt::PlainText);
     lblEmail->setText(Brand().CompanyURL);
     lblEmail->installEventFilter(this);
     connect(lblEmail, &LinkLabel::activated, this, [] { QDesktopServices::openUrl(QUrl(Brand().CompanyURL)); });
@@ -91,6 +121,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     layout->addLayout(texts, 1);
     layout->addLayout(buttons);
     setMinimumWidth(480);
+    // The link takes the focus from the keyboard, but the box still opens with it on OK: Enter
+    // closes the box, and Tab reaches the link after the buttons.
+    cmdOK->setFocus();
 
     // The pointer leaving the link over any other control of the box sets it back to blue.
     setMouseTracking(true);
@@ -126,6 +159,8 @@ void frmAbout::mousePressEvent(QMouseEvent *event)
 
 void frmAbout::StartSysInfo()
 {
+#ifdef Q_OS_WIN
+    // Windows names its own program under keys only administrators may write.
     QString program;
     if (GetKeyValue(RegistryLayer::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
                     QStringLiteral("PATH"), program)
@@ -139,6 +174,15 @@ void frmAbout::StartSysInfo()
         if (QFileInfo::exists(QDir::fromNativeSeparators(msinfo)) && QProcess::startDetached(msinfo, {}))
             return;
     }
+#else
+    // Elsewhere the registry is a store in the user's own config folder, which anything running
+    // as the user can write: a program named there is never started.
+    for (const SystemInformationProgram &candidate : systemInformationPrograms()) {
+        const QString program = QStandardPaths::findExecutable(candidate.name);
+        if (!program.isEmpty() && QProcess::startDetached(program, candidate.arguments))
+            return;
+    }
+#endif
     QMessageBox::information(this, windowTitle(),
                              GetLocalizedString(QStringLiteral("System Information Is Unavailable At This Time<0505>")));
 }

@@ -15,7 +15,9 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget *parent = nullptr);
 
-    // Starts the system-information program named in the registry, or says it is unavailable.
+    // Starts the system's system-information program, or says it is unavailable. On Windows the
+    // program the registry names; elsewhere the first of a fixed list of known programs found on
+    // the PATH.
     void StartSysInfo();
 
     QLabel *picIcon = nullptr, *lblTitle = nullptr, *lblVersion = nullptr, *lblInfo = nullptr,

@@ -12,6 +12,17 @@
 
 #include <algorithm>
 
+namespace {
+
+// A company name as a caption shows it: each "&" doubled, so that it is shown as written and
+// not taken for the mnemonic, which stays the caption's own.
+QString captionLiteral(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
 void CaptionTable::setText(QObject *control, const QString &taggedText)
 {
     m_entries.append({control, Property::Text, 0, taggedText});
@@ -46,9 +57,9 @@ void CaptionTable::apply() const
         if (entry.property == Property::Text && entry.control) {
             const QString name = entry.control->objectName();
             if (name == QLatin1String("mnuHelpHomepage"))
-                text = CompanyName() + QStringLiteral(" Homepage");
+                text = captionLiteral(CompanyName()) + QStringLiteral(" Homepage");
             else if (name == QLatin1String("mnuHelpSubscribe"))
-                text = WithCompanyName(text);
+                text.replace(QStringLiteral("Brontolux"), captionLiteral(CompanyName()), Qt::CaseSensitive);
         }
         write(entry, text);
     }

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "FMessage.h"
 #include "OpenedLinks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHostAddress>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -160,7 +162,8 @@ public:
 
 // Watches for the modal dialogs of a reply and answers them as the user would: the new-version
 // offer with Update Now or Later, a message with OK. Each is recorded as
-// "objectName|title|text", with the pointer shape it was shown under.
+// "objectName|title|text", with the pointer shape it was shown under and whether the box and the
+// button pressed lay inside the screen.
 class DialogWatcher : public QObject
 {
     Q_OBJECT
@@ -177,6 +180,7 @@ public:
     QStringList seen;
     QList<Qt::TextFormat> formats;              // of the message boxes
     QList<Qt::CursorShape> pointers;            // the override pointer while each was shown (ArrowCursor: none)
+    QStringList offScreen;                      // "objectName: what lay outside the screen", for each such box
 
 private:
     void look()
@@ -192,23 +196,32 @@ private:
                             .arg(dialog->windowTitle(), message ? message->toPlainText() : QStringLiteral("?")));
             auto *button = dialog->findChild<QPushButton *>(m_updateNow ? QStringLiteral("cmdUpdate")
                                                                         : QStringLiteral("cmdDoNotUpgrade"));
-            if (button)
-                button->click();
-            else
-                dialog->close();
+            press(dialog, button);
             return;
         }
-        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+        if (auto *box = qobject_cast<FMessage *>(dialog)) {
             seen.append(QStringLiteral("%1|%2|%3").arg(box->objectName(), box->windowTitle(), box->text()));
             formats.append(box->textFormat());
-            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-                ok->click();
-            else
-                box->close();
+            press(box, box->findChild<QPushButton *>(QStringLiteral("cmdOK")));
             return;
         }
         seen.append(QStringLiteral("unexpected %1|%2").arg(dialog->objectName(), dialog->windowTitle()));
         dialog->close();
+    }
+
+    // The user can reach the button only when it is on the screen.
+    void press(QWidget *dialog, QPushButton *button)
+    {
+        const QRect screen = dialog->screen()->availableGeometry();
+        if (!screen.contains(dialog->frameGeometry()))
+            offScreen.append(dialog->objectName() + QStringLiteral(": the box"));
+        if (!button) {
+            dialog->close();
+            return;
+        }
+        if (!button->isVisible() || !screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+            offScreen.append(dialog->objectName() + QStringLiteral(": ") + button->objectName());
+        QTest::mouseClick(button, Qt::LeftButton);
     }
 
     QTimer m_timer;

@@ -1,4 +1,5 @@
 #include "Brand.h"
+#include "CCustomBrand.h"
 #include "CRegistry.h"
 #include "CalvextraVersion.h"
 #include "LinkLabel.h"
@@ -8,6 +9,8 @@
 #include "frmAbout.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QLabel>
@@ -32,10 +35,12 @@ class TestAbout : public QObject
     }
 
 private Q_SLOTS:
+    void initTestCase() { m_path = qgetenv("PATH"); }
     void cleanup()
     {
         Brand() = BrandValues::Defaults();
         CRegistry().DeleteKey(RegistryLayer::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"));
+        qputenv("PATH", m_path);
     }
 
     void texts_data()
@@ -65,6 +70,49 @@ private Q_SLOTS:
         QVERIFY(about.lblDisclaimer->text().isEmpty());
         QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
         QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    }
+
+    // A brand file's texts are shown as written: no markup applied, no link, no picture loaded.
+    void brandTextsShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("markup") << QStringLiteral("<b>Bold</b> <a href='x'>link</a> <img src='/etc/hosts'>");
+        QTest::newRow("ampersand") << QStringLiteral("Müller & Söhne");
+        QTest::newRow("entity") << QStringLiteral("Acme &amp; Co");
+    }
+    void brandTextsShownAsWritten()
+    {
+        QFETCH(QString, text);
+        QTemporaryDir folder;
+        QFile file(QDir(folder.path()).filePath(QStringLiteral("AppData")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("<CompanyName>%1</CompanyName>\r\n<CompanyURL>%1</CompanyURL>\r\n"
+                                  "<SupportEmail>help@acme.example</SupportEmail><SupportURL>https://acme.example/</SupportURL>"
+                                  "<SubscribeEmail>list@acme.example</SubscribeEmail>"
+                                  "<ErrorReportEmail>crash@acme.example</ErrorReportEmail>")
+                       .arg(text)
+                       .toUtf8());
+        file.close();
+        QStringList messages;
+        CCustomBrand::setMessageHandler([&messages](const QString &message) { messages.append(message); });
+        CCustomBrand brand(folder.path());
+        brand.LoadBrand();
+        CCustomBrand::setMessageHandler({});
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(Brand().CompanyName, text);
+
+        frmAbout about;
+        about.show();
+        QCOMPARE(about.lblInfo->text(), QStringLiteral("For more information about Calvextra, other %1 products and "
+                                                       "product updates, please visit us at:")
+                                            .arg(text));
+        QCOMPARE(about.lblEmail->text(), text);
+        for (const QLabel *label : about.findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+        }
+        // Drawn as written, the link is as wide as its whole text; as markup the tags would vanish.
+        QVERIFY(about.lblEmail->sizeHint().width() >= about.lblEmail->fontMetrics().horizontalAdvance(text));
     }
 
     void linkOpensTheCompanysPage()
@@ -141,52 +189,84 @@ private Q_SLOTS:
         QCOMPARE(about.result(), int(QDialog::Accepted));
     }
 
-    void systemInformationUnavailable()
+    // Only a known system-information program found on the PATH is started, the first of the
+    // list that is there; never a program the user-writable store names.
+    void systemInformation_data()
     {
+        QTest::addColumn<QStringList>("onPath");   // programs put in the PATH's only folder
+        QTest::addColumn<bool>("namedInStore");    // a program planted in the store as well
+        QTest::addColumn<QString>("started");      // empty: none, the "unavailable" message
+        QTest::newRow("empty PATH") << QStringList() << false << QString();
+        QTest::newRow("planted in the store, empty PATH") << QStringList() << true << QString();
+        QTest::newRow("planted in the store, known program on the PATH")
+            << QStringList{QStringLiteral("kinfocenter")} << true << QStringLiteral("kinfocenter");
+        QTest::newRow("KDE") << QStringList{QStringLiteral("kinfocenter")} << false << QStringLiteral("kinfocenter");
+        QTest::newRow("GNOME") << QStringList{QStringLiteral("gnome-system-monitor")} << false
+                               << QStringLiteral("gnome-system-monitor");
+        QTest::newRow("first of the list wins")
+            << QStringList{QStringLiteral("gnome-system-monitor"), QStringLiteral("hardinfo")} << false
+            << QStringLiteral("hardinfo");
+        QTest::newRow("unknown program") << QStringList{QStringLiteral("msinfo32"), QStringLiteral("sysinfo")}
+                                         << false << QString();
+    }
+
+    void systemInformation()
+    {
+        QFETCH(QStringList, onPath);
+        QFETCH(bool, namedInStore);
+        QFETCH(QString, started);
+        QTemporaryDir folder;
+        const QString bin = folder.filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(bin));
+        for (const QString &name : onPath)
+            QVERIFY(writeProgram(QDir(bin).filePath(name), folder.filePath(name + QStringLiteral(".started"))));
+        const QString planted = folder.filePath(QStringLiteral("planted"));
+        QVERIFY(writeProgram(planted, planted + QStringLiteral(".started")));
+        if (namedInStore) {
+            const QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+            CRegistry registry;
+            QVERIFY(registry.CreateKey(RegistryLayer::HKEY_LOCAL_MACHINE, key));
+            QVERIFY(registry.SetValue(RegistryLayer::HKEY_LOCAL_MACHINE, key, QStringLiteral("PATH"), planted));
+        }
+        qputenv("PATH", onPath.isEmpty() ? QByteArray() : bin.toLocal8Bit());
+
         frmAbout about;
         about.show();
         QString message;
-        QTimer::singleShot(0, this, [&message] {
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&message] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 message = box->text();
-                box->accept();
-            }
-        });
-        about.cmdSysInfo->click();
-        QCOMPARE(message, QStringLiteral("System Information Is Unavailable At This Time"));
-    }
-
-    void systemInformationProgramFromTheRegistry()
-    {
-        QTemporaryDir folder;
-        const QString marker = folder.filePath(QStringLiteral("started"));
-        const QString program = folder.filePath(QStringLiteral("msinfo.sh"));
-        QFile script(program);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
-
-        const QString key = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-        CRegistry registry;
-        QVERIFY(registry.CreateKey(RegistryLayer::HKEY_LOCAL_MACHINE, key));
-        QVERIFY(registry.SetValue(RegistryLayer::HKEY_LOCAL_MACHINE, key, QStringLiteral("PATH"), program));
-
-        frmAbout about;
-        about.show();
-        bool messageShown = false;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&messageShown] {
-            if (QWidget *box = QApplication::activeModalWidget()) {
-                messageShown = true;
-                box->close();
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
             }
         });
         watch.start(20);
-        about.cmdSysInfo->click();
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
-        QVERIFY(!messageShown);
+        QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+        if (!started.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(started + QStringLiteral(".started"))), 10000);
+        QTest::qWait(300);  // a wrongly started program has had its time to leave its mark
+
+        QCOMPARE(message, started.isEmpty() ? QStringLiteral("System Information Is Unavailable At This Time") : QString());
+        QVERIFY2(!QFile::exists(planted + QStringLiteral(".started")), "the program named in the store was started");
+        for (const QString &name : onPath) {
+            if (name != started)
+                QVERIFY2(!QFile::exists(folder.filePath(name + QStringLiteral(".started"))), qPrintable(name));
+        }
     }
+
+private:
+    // A program that leaves a marker file when it runs.
+    static bool writeProgram(const QString &path, const QString &marker)
+    {
+        QFile script(path);
+        if (!script.open(QIODevice::WriteOnly))
+            return false;
+        script.write(QStringLiteral("#!/bin/sh\n/usr/bin/touch '%1'\n").arg(marker).toUtf8());
+        script.close();
+        return script.setPermissions(script.permissions() | QFile::ExeOwner);
+    }
+
+    QByteArray m_path;
 };
 
 QTEST_MAIN(TestAbout)

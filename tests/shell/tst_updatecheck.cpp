@@ -344,29 +344,65 @@ private Q_SLOTS:
         QCOMPARE(check.errors, QStringList());
     }
 
-    // The reply values are not reset between checks: a later reply adds to them.
-    void valuesStayBetweenChecks()
+    // Every check starts from reset values: what an earlier reply said never shows in a later
+    // check's answer. A second reply answers, or (empty) the server stays quiet.
+    void valuesResetForEachCheck_data()
     {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QStringList>("secondDialogs");
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<bool>("newVersion");
+        QTest::addColumn<QString>("updateAddress");
+        QTest::addColumn<QString>("message");
+
+        const QByteArray newVersion = "<status><newversion>1</newversion><updateurl>http://127.0.0.1/setup.exe"
+                                      "</updateurl><message>Version 3.8 is out</message></status>";
+        const QByteArray current = "<status><current>1</current>and some padding</status>";
+        QTest::newRow("new version, then current") << newVersion << current << QStringList() << true << false
+                                                   << QString() << QString();
+        QTest::newRow("message, then current") << QByteArray("<status><message>first message</message></status>")
+                                               << current << QStringList() << true << false << QString() << QString();
+        QTest::newRow("new version, then a message only")
+            << newVersion << QByteArray("<status><newversion>0</newversion><message>Later news</message></status>")
+            << QStringList{serverMessage(QStringLiteral("Later news"))} << false << false << QString()
+            << QStringLiteral("Later news");
+        QTest::newRow("new version, then no status") << newVersion << QByteArray("<html>maintenance</html>")
+                                                     << QStringList() << false << false << QString() << QString();
+        // A malformed reply takes nothing, not even what it had before its broken element.
+        QTest::newRow("new version, then malformed")
+            << newVersion << QByteArray("<status><message>replaced?</message><updateurl>http://x</status>")
+            << QStringList() << false << false << QString() << QString();
+        QTest::newRow("new version, then no answer") << newVersion << QByteArray() << QStringList() << false << false
+                                                     << QString() << QString();
+    }
+
+    void valuesResetForEachCheck()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(QStringList, secondDialogs);
+        QFETCH(bool, current);
+        QFETCH(bool, newVersion);
+        QFETCH(QString, updateAddress);
+        QFETCH(QString, message);
+
         VersionServer server;
-        server.answer("<status><message>first message</message></status>");
+        server.answer(first);
         DialogWatcher watcher;
         Check check(server.address());
+        check.status.setReplyTimeout(500);
         check.run();
-        QCOMPARE(watcher.seen, QStringList{serverMessage(QStringLiteral("first message"))});
+        QCOMPARE(watcher.seen.size(), 1);
 
-        server.answer("<status><current>1</current>and some padding</status>");
+        if (second.isEmpty())
+            server.stayQuiet();
+        else
+            server.answer(second);
         check.run();
-        QCOMPARE(valuesOf(check.status), Values(true, false, QString(), QStringLiteral("first message")));
-        QCOMPARE(watcher.seen.size(), 2);
-        QCOMPARE(watcher.seen[1], serverMessage(QStringLiteral("first message")));
-
-        // A malformed reply takes nothing, not even what it had before its broken element.
-        server.answer("<status><message>replaced?</message><updateurl>http://x</status>");
-        check.run();
-        QCOMPARE(check.errors.size(), 1);
-        QCOMPARE(valuesOf(check.status), Values(true, false, QString(), QStringLiteral("first message")));
-        QCOMPARE(watcher.seen.size(), 2);
-        QCOMPARE(check.done.count(), 2);
+        QTest::qWait(50);
+        QCOMPARE(watcher.seen.mid(1), secondDialogs);
+        QCOMPARE(valuesOf(check.status), Values(current, newVersion, updateAddress, message));
     }
 
     // Ten megabytes: the first 64 KiB are read, the rest never waited for.
@@ -483,24 +519,38 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
-    // No reply: the prompt stays open with the busy pointer until Do Not Check.
-    void failedCheckKeepsPromptOpen_data()
+    // No reply: the busy pointer ends and the prompt says so in one line, without a message box;
+    // Check for Updates tries again, and Do Not Check still leaves.
+    void unansweredCheckSaysSo_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("connection refused") << QStringLiteral("refused");
-        QTest::newRow("silent server") << QStringLiteral("silent");
-        QTest::newRow("server error") << QStringLiteral("error");
+        QTest::addColumn<bool>("answersTheRetry");
+        QTest::addColumn<QString>("line");
+        const QString unreached = QStringLiteral("The update server could not be reached.");
+        const QString unreadable = QStringLiteral("The update server's answer could not be read.");
+        QTest::newRow("connection refused") << QStringLiteral("refused") << false << unreached;
+        QTest::newRow("silent server") << QStringLiteral("silent") << false << unreached;
+        QTest::newRow("server error") << QStringLiteral("error") << false << unreached;
+        QTest::newRow("silent server, answers the retry") << QStringLiteral("silent") << true << unreached;
+        // A reply that cannot be read raises its error, and the prompt says so instead of waiting.
+        QTest::newRow("malformed reply") << QStringLiteral("malformed") << false << unreadable;
+        QTest::newRow("malformed reply, answers the retry") << QStringLiteral("malformed") << true << unreadable;
     }
 
-    void failedCheckKeepsPromptOpen()
+    void unansweredCheckSaysSo()
     {
         QFETCH(QString, kind);
+        QFETCH(bool, answersTheRetry);
+        QFETCH(QString, line);
+        const bool malformed = kind == QLatin1String("malformed");
         VersionServer server;
         QString address = server.address();
         if (kind == QLatin1String("refused"))
             address = refusingAddress();
         else if (kind == QLatin1String("silent"))
             server.stayQuiet();
+        else if (malformed)
+            server.answer("<status><message>cut</message><updateurl>http://x</status>");
         else
             server.answer("<status><message>an error page</message></status>", "500 Internal Server Error");
         Check check(address);
@@ -509,26 +559,81 @@ private Q_SLOTS:
         FCheckVersion prompt;
         prompt.Initialize(&check.status);
         prompt.open();
+        QLabel *noAnswer = label(prompt, "lblNoAnswer");
+        QVERIFY(!noAnswer->isVisible());
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(button(prompt, "cmdCheck"), Qt::LeftButton);
         QVERIFY(check.status.IsChecking());
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         QTRY_VERIFY(!check.status.IsChecking());
         if (kind == QLatin1String("silent"))
             QVERIFY2(clock.elapsed() >= 490, qPrintable(QString::number(clock.elapsed())));
-        QTest::qWait(100);
+
         QVERIFY(prompt.isVisible());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(noAnswer->isVisible());
+        QCOMPARE(noAnswer->text(), line);
+        QCOMPARE(check.done.count(), 0);
+        QCOMPARE(check.errors.size(), malformed ? 1 : 0);
+        QTest::qWait(100);
+        QCOMPARE(watcher.seen, QStringList());
+
+        // Again, as the user would: the busy pointer returns and the line goes until the new answer.
+        if (answersTheRetry)
+            server.answer("<status><message>Back again</message></status>", "200 OK", 200);
+        QTest::mouseClick(button(prompt, "cmdCheck"), Qt::LeftButton);
+        QVERIFY(check.status.IsChecking());
+        QVERIFY(!noAnswer->isVisible());
         QVERIFY(QGuiApplication::overrideCursor());
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        QCOMPARE(check.done.count(), 0);
-        QCOMPARE(check.errors, QStringList());
-        QCOMPARE(watcher.seen, QStringList());
-        QVERIFY(button(prompt, "cmdCheck")->isEnabled());
-
-        QTest::mouseClick(button(prompt, "cmdDoNotCheck"), Qt::LeftButton);
-        QVERIFY(!prompt.isVisible());
-        QCOMPARE(prompt.result(), int(QDialog::Rejected));
+        if (answersTheRetry) {
+            QTRY_VERIFY(!prompt.isVisible());
+            QCOMPARE(prompt.result(), int(QDialog::Accepted));
+            QCOMPARE(watcher.seen, QStringList{serverMessage(QStringLiteral("Back again"))});
+        } else {
+            QTRY_VERIFY(noAnswer->isVisible());
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+            QTest::mouseClick(button(prompt, "cmdDoNotCheck"), Qt::LeftButton);
+            QVERIFY(!prompt.isVisible());
+            QCOMPARE(prompt.result(), int(QDialog::Rejected));
+            QCOMPARE(watcher.seen, QStringList());
+        }
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        if (kind != QLatin1String("refused"))
+            QCOMPARE(server.requestLines.size(), 2);
+    }
+
+    // A message longer than the screen scrolls in its box: the box and the button the user
+    // presses stay on the screen.
+    void longMessageFitsTheScreen_data()
+    {
+        QTest::addColumn<QByteArray>("newVersion");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("server message") << QByteArray("0") << QStringLiteral("msgServerMessage");
+        QTest::newRow("new version offer") << QByteArray("1") << QStringLiteral("FUpdateVersion");
+    }
+
+    void longMessageFitsTheScreen()
+    {
+        QFETCH(QByteArray, newVersion);
+        QFETCH(QString, dialog);
+        QStringList lines;
+        for (int line = 1; line <= 10000; ++line)
+            lines.append(QString::number(line));
+        const QString message = lines.join(QLatin1Char('\n'));
+        VersionServer server;
+        server.answer("<status><newversion>" + newVersion + "</newversion><message>" + message.toUtf8()
+                      + "</message></status>");
+        DialogWatcher watcher;
+        Check check(server.address());
+        check.run();
+        QCOMPARE(watcher.seen.size(), 1);
+        QVERIFY2(watcher.seen[0].startsWith(dialog + QLatin1Char('|')), qPrintable(watcher.seen[0].left(80)));
+        QVERIFY2(watcher.seen[0].endsWith(QLatin1Char('|') + message), "the whole message is shown");
+        QCOMPARE(watcher.offScreen, QStringList());
+        QCOMPARE(check.done.count(), 1);
     }
 
     // Leaving the prompt drops the check under way: a reply that comes later shows nothing.
@@ -583,7 +688,7 @@ private Q_SLOTS:
         QTimer closer;
         closer.setInterval(10);
         connect(&closer, &QTimer::timeout, this, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            auto *box = qobject_cast<FMessage *>(QApplication::activeModalWidget());
             if (!box)
                 return;
             seen = box->text();
@@ -591,7 +696,7 @@ private Q_SLOTS:
                 delete status;
                 status = nullptr;
             }
-            box->button(QMessageBox::Ok)->click();
+            QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
         });
         closer.start();
         status->CheckVersion(QString());

@@ -1,6 +1,7 @@
 #include "CaptionTable.h"
 #include "Brand.h"
 #include "CWordWrap.h"
+#include "PrinterSurface.h"
 #include "EnglishStringTable.h"
 #include "LanguageResources.h"
 #include "LanguageState.h"
@@ -21,11 +22,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -55,7 +60,8 @@ const Designed DesignTexts[] = {
     {"frmeBayFees", Caption, 231},
     // Menus (caption)
     {"mnuFile", Caption, 422}, {"mnuFileExit", Caption, 425}, {"mnuFileNewWindow", Caption, 423},
-    {"mnuFilePrint", Caption, 424}, {"menuLang", Caption, 464}, {"mnuHelp", Caption, 434},
+    {"mnuFilePrint", Caption, 424}, {"mnuFileSaveNotepadAs", Caption, 701}, {"menuLang", Caption, 464},
+    {"mnuHelp", Caption, 434},
     {"mnuHelpAbout", Caption, 436}, {"mnuHelpBillpointUK", Caption, 456}, {"mnuHelpBillpointUS", Caption, 455},
     {"mnuHelpContents", Caption, 435}, {"mnuHelpFeedback", Caption, 441}, {"mnuHelpHomepage", Caption, 439},
     {"mnuHelpPayPalInternational", Caption, 454}, {"mnuHelpSources", Caption, 443},
@@ -492,10 +498,10 @@ private Q_SLOTS:
         VERIFY_NONE(missing);
         VERIFY_NONE(extra);
 
-        // 176 controls (each element of lblPostal and lblCountry counts, the tab control once).
-        QCOMPARE(controls.size(), 176);
-        QCOMPARE(controlKeys.size(), 176);
-        QCOMPARE(entries.size(), 289);
+        // 177 controls (each element of lblPostal and lblCountry counts, the tab control once).
+        QCOMPARE(controls.size(), 177);
+        QCOMPARE(controlKeys.size(), 177);
+        QCOMPARE(entries.size(), 290);
 
         QStringList wrong;
         int taggedCount = 0;
@@ -519,9 +525,9 @@ private Q_SLOTS:
                 wrong.append(QStringLiteral("%1: \"%2\", expected \"%3\"").arg(it.key(), text, want));
         }
         VERIFY_NONE(wrong);
-        // 229 tagged texts, the Calculate button's tool tip among them; 59 empty ones (58 tool
+        // 230 tagged texts, the Calculate button's tool tip among them; 59 empty ones (58 tool
         // tips and the caption of the auction-type frame); one untagged caption.
-        QCOMPARE(taggedCount, 229);
+        QCOMPARE(taggedCount, 230);
         QCOMPARE(emptyCount, 59);
         QCOMPARE(untaggedCount, 1);
     }
@@ -725,6 +731,8 @@ private Q_SLOTS:
         QTest::newRow("English, then German") << false << true << "Acme Ltd";
         QTest::newRow("German, then English") << true << true << "Acme Ltd";
         QTest::newRow("maker's own name") << false << false << "Brontolux";
+        QTest::newRow("ampersand, German") << true << false << "Müller & Söhne";
+        QTest::newRow("ampersand, English, then German") << false << true << "Müller & Söhne";
     }
     void companyNameInHelpMenu()
     {
@@ -741,15 +749,17 @@ private Q_SLOTS:
         const bool german = startInGerman != switchLanguage;
         QCOMPARE(CurrentLanguage().Code, german ? QStringLiteral("407") : QStringLiteral("409"));
 
-        QCOMPARE(fixture->find<QAction>("mnuHelpHomepage")->text(), company + QStringLiteral(" Homepage"));
+        // An "&" of the name is doubled, so that the menu shows it and takes no mnemonic from it.
+        const QString inCaption = QString(company).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QCOMPARE(fixture->find<QAction>("mnuHelpHomepage")->text(), inCaption + QStringLiteral(" Homepage"));
         const QString subscribe = fixture->find<QAction>("mnuHelpSubscribe")->text();
         if (german) {
-            QCOMPARE(subscribe, lookUp(442, Language::German).replace(QStringLiteral("Brontolux"), company));
-            QVERIFY(subscribe != lookUp(442, Language::English).replace(QStringLiteral("Brontolux"), company));
+            QCOMPARE(subscribe, lookUp(442, Language::German).replace(QStringLiteral("Brontolux"), inCaption));
+            QVERIFY(subscribe != lookUp(442, Language::English).replace(QStringLiteral("Brontolux"), inCaption));
         } else {
-            QCOMPARE(subscribe, QStringLiteral("&Join %1 Mailing List").arg(company));
+            QCOMPARE(subscribe, QStringLiteral("&Join %1 Mailing List").arg(inCaption));
         }
-        QVERIFY(subscribe.contains(company));
+        QVERIFY(subscribe.contains(inCaption));
         if (company != QLatin1String("Brontolux"))
             QVERIFY(!subscribe.contains(QLatin1String("Brontolux")));
     }
@@ -843,6 +853,58 @@ private Q_SLOTS:
         }
         QVERIFY(pageNumber);
         QVERIFY(germanBody);
+    }
+
+    // A printer that is missing or fails is reported in the running language.
+    void germanPrinterMessages_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<int>("tag");
+        QTest::newRow("no printer installed") << QStringLiteral("none") << 725;
+        QTest::newRow("printer cannot start the job") << QStringLiteral("broken") << 722;
+    }
+    void germanPrinterMessages()
+    {
+        QFETCH(QString, problem);
+        QFETCH(int, tag);
+        QVERIFY(openWindow(Language::German));
+        QTemporaryDir folder;
+        // A printer whose output cannot be written: the job fails when it starts.
+        QPrinter broken(QPrinter::HighResolution);
+        broken.setOutputFormat(QPrinter::PdfFormat);
+        broken.setOutputFileName(folder.filePath(QStringLiteral("missing/notes.pdf")));
+        if (problem == QLatin1String("none"))
+            CWordWrap::setSurfaceOpener([] { return OpenPrinter(QPrinterInfo()); });
+        else
+            CWordWrap::setSurfaceOpener([&broken]() -> std::unique_ptr<PrintSurface> {
+                return std::make_unique<PrinterSurface>(broken, PrinterSurface::DefaultFont());
+            });
+        const QString expected = lookUp(tag, Language::German).replace(QStringLiteral("%1"), broken.outputFileName());
+        QVERIFY(lookUp(tag, Language::German) != EnglishString(tag));
+
+        // This test expects the message: it answers the box itself, so the watchdog stands aside.
+        fixture->watchdog.stop();
+        QStringList shown;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&shown] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown.append(box->text());
+            QAbstractButton *button = box->button(QMessageBox::No);
+            QTest::mouseClick(button ? button : box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        answer.start(20);
+        auto *print = fixture->find<QPushButton>("cmdPrintNotepad");
+        if (!print->isVisible())
+            QTest::mouseClick(fixture->find<QPushButton>("cmdNotepad"), Qt::LeftButton);
+        QVERIFY(print->isVisible());
+        QTest::mouseClick(print, Qt::LeftButton);
+        answer.stop();
+        fixture->watchdog.start();
+
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(expected), qPrintable(shown[0]));
     }
 
 private:

@@ -115,6 +115,40 @@ private Q_SLOTS:
         QCOMPARE(links->urls, QList<QUrl>{QUrl(Brand().CompanyURL)});
     }
 
+    // The company's name shows in the two captions as written: an "&" of it stays an "&" and
+    // takes no mnemonic, the caption's own mnemonic stays; markup is no markup in a menu.
+    void companyNameInCaptionsAsWritten_data()
+    {
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<QString>("homepage");
+        QTest::addColumn<QString>("subscribe");
+        QTest::newRow("ampersand") << QStringLiteral("Müller & Söhne") << QStringLiteral("Müller && Söhne Homepage")
+                                   << QStringLiteral("&Join Müller && Söhne Mailing List");
+        QTest::newRow("ampersand first") << QStringLiteral("&Co") << QStringLiteral("&&Co Homepage")
+                                         << QStringLiteral("&Join &&Co Mailing List");
+        QTest::newRow("markup") << QStringLiteral("<b>Bold</b> <a href='x'>link</a> <img src='/etc/hosts'>")
+                                << QStringLiteral("<b>Bold</b> <a href='x'>link</a> <img src='/etc/hosts'> Homepage")
+                                << QStringLiteral("&Join <b>Bold</b> <a href='x'>link</a> <img src='/etc/hosts'> Mailing List");
+        QTest::newRow("maker") << QStringLiteral("Brontolux") << QStringLiteral("Brontolux Homepage")
+                               << QStringLiteral("&Join Brontolux Mailing List");
+    }
+    void companyNameInCaptionsAsWritten()
+    {
+        QFETCH(QString, company);
+        QFETCH(QString, homepage);
+        QFETCH(QString, subscribe);
+        // The brand is read before the window is made.
+        fixture.reset();
+        Brand().CompanyName = company;
+        fixture = std::make_unique<WindowFixture>();
+        const QAction *home = fixture->find<QAction>("mnuHelpHomepage");
+        const QAction *join = fixture->find<QAction>("mnuHelpSubscribe");
+        QCOMPARE(home->text(), homepage);
+        QCOMPARE(join->text(), subscribe);
+        QCOMPARE(QKeySequence::mnemonic(home->text()), QKeySequence());
+        QCOMPARE(QKeySequence::mnemonic(join->text()), QKeySequence(Qt::ALT | Qt::Key_J));
+    }
+
     void mailLinks_data()
     {
         QTest::addColumn<QString>("item");
