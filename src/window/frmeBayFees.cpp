@@ -115,6 +115,7 @@ frmeBayFees::frmeBayFees(bool isFirstTime, QWidget *parent) : QMainWindow(parent
 
     Form_Load(isFirstTime);
     SSTab1_Click(0);
+    installAccessibility();
 }
 
 frmeBayFees::~frmeBayFees()

@@ -14,6 +14,7 @@
 
 #include <array>
 
+class AccessibleNames;
 class CaptionTable;
 class ConnectorLine;
 class DefaultButtonKeys;
@@ -31,6 +32,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTimer;
 class QUrl;
 
 // The calculator window: four tabs (single item, multiple items, payment services, shipping),
@@ -119,6 +121,9 @@ private:
     void connectMenus();
     void connectHelpMenu();
     void keepRemainingDesignTexts();
+    // Shortcuts, Tab in the notepad, names for screen readers (frmeBayFees_accessibility.cpp).
+    void installAccessibility();
+    void ApplyAccessibleNames();
 
     // Site and lists.
     void UpdateCurrencyLabels();
@@ -173,6 +178,17 @@ private:
     void AppendToNotes(const QString &summary);
     void PrintNotepad();
     void RefreshNotepadBand();
+    // The notepad's text as the notes have it: CR LF between lines.
+    QString NotesText() const;
+    // Kept between runs: restored while the window is built, saved shortly after each change and
+    // when the window unloads.
+    void RestoreNotepad();
+    QString SaveNotepad();
+    void SaveNotepadAtUnload();
+    void mnuFileSaveNotepadAs_Click();
+    void OfferPdfInsteadOfPrinter(const QString &problem);
+    QString AskNotesFileName(const QString &title, const QString &filter, const QString &suffix);
+    void ShowNotepadMessage(const char *name, const QString &text);
 
     // Settings (frmeBayFees_settings.cpp).
     void Form_Load(bool isFirstTime);
@@ -207,9 +223,13 @@ private:
     bool m_vehicle = false;
     bool m_notepadVisible = false;
     bool m_unloaded = false;
+    // The notepad has changed since it was last kept.
+    bool m_notepadChanged = false;
+    QTimer *m_notepadSaveTimer = nullptr;
     DefaultButtonKeys *m_defaultButtonKeys = nullptr;
     CaptionTable *m_captions = nullptr;
     EntryFieldEvents *m_entryFieldEvents = nullptr;
+    AccessibleNames *m_accessibleNames = nullptr;
 
 public:
     // The controls, by the names they carry as objectName.
@@ -219,6 +239,7 @@ public:
     QMenu *mnuFile = nullptr, *mnuOptions = nullptr, *mnuOptionsSite = nullptr, *menuLang = nullptr,
           *mnuHelp = nullptr, *mnuHelpSources = nullptr;
     QAction *mnuFileNewWindow = nullptr, *mnuFilePrint = nullptr, *mnuFileExit = nullptr;
+    QAction *mnuFileSaveNotepadAs = nullptr;
     QAction *mnuOptionsSaveSettings = nullptr, *mnuOptionsOnTop = nullptr;
     QAction *mnuOptionsSiteEbay = nullptr, *mnuOptionsSiteUK = nullptr, *mnuOptionsSiteCanada = nullptr,
             *mnuOptionsSiteGermany = nullptr;

@@ -225,6 +225,8 @@ void frmeBayFees::buildMultipleItemTab(QWidget *page)
     lblTypeOfMultiItemListing = makeControl<QLabel>(frameDutchOffer, "lblTypeOfMultiItemListing", 120, 330, 1500, RowHeight);
     c.setText(lblTypeOfMultiItemListing, QStringLiteral("Type of Listing:<0700>"));
     cboTypeOfMultiItemListing = makeControl<QComboBox>(frameDutchOffer, "cboTypeOfMultiItemListing", 1620, 300, 2340, FieldHeight);
+    // Screen readers on Linux announce a list by the caption it is the buddy of.
+    lblTypeOfMultiItemListing->setBuddy(cboTypeOfMultiItemListing);
     lblDutchItemsOffered = makeControl<QLabel>(frameDutchOffer, "lblDutchItemsOffered", 120, 750, 1500, RowHeight);
     c.setText(lblDutchItemsOffered, QStringLiteral("No. of Items:<0328>"));
     txtDutchItemsOffered = makeEntryField(frameDutchOffer, "txtDutchItemsOffered", 1620, 720, 1000);

@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
 
 // Starts the program's language as a user of that locale gets it at start-up: English with no
 // library, or German served by the real language library placed in the program's folder.
@@ -36,6 +39,17 @@ public:
         const bool german = language == German;
         return CurrentLanguage().Code == (german ? QLatin1String("407") : QLatin1String("409"))
             && (LanguageResources() != nullptr) == german;
+    }
+
+    // A fresh window with fresh settings in that language, shown on the screen.
+    template <typename Fixture>
+    bool openWindow(Language language, std::unique_ptr<Fixture> &fixture)
+    {
+        Fixture::useFreshSettings();
+        if (!start(language))
+            return false;
+        fixture = std::make_unique<Fixture>();
+        return QTest::qWaitForWindowExposed(fixture->window.get());
     }
 
     static void reset()

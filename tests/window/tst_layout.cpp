@@ -346,14 +346,7 @@ private Q_SLOTS:
     }
 
 private:
-    bool openWindow(RunningLanguage::Language language)
-    {
-        WindowFixture::useFreshSettings();
-        if (!running.start(language))
-            return false;
-        fixture = std::make_unique<WindowFixture>();
-        return QTest::qWaitForWindowExposed(fixture->window.get());
-    }
+    bool openWindow(RunningLanguage::Language language) { return running.openWindow(language, fixture); }
 
     // Picks a list entry with the keyboard, from the first entry down.
     void chooseListItem(const char *name, int index)

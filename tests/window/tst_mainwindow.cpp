@@ -299,6 +299,45 @@ private Q_SLOTS:
             QVERIFY2(spy->count() == 0, qPrintable(name));
     }
 
+    // Tab and Shift+Tab leave the notepad as they leave every other control; Ctrl+Tab types a
+    // tab character into it.
+    void tabKeysInTheNotepad_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("focusAfter");  // "" when it moves on out of the notepad
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << "" << "a";
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "cmdPrintNotepad" << "a";
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << "txtNotes" << "a\tb";
+    }
+
+    void tabKeysInTheNotepad()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, focusAfter);
+        QFETCH(QString, text);
+        QTest::mouseClick(fixture->find<QPushButton>("cmdNotepad"), Qt::LeftButton);
+        auto *notes = fixture->find<QPlainTextEdit>("txtNotes");
+        // Reached with Tab from the last button of the band.
+        fixture->find<QPushButton>("cmdPrintNotepad")->setFocus(Qt::TabFocusReason);
+        pressOnWindow(Qt::Key_Tab, Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget(), notes);
+        QTest::keyClicks(notes, QStringLiteral("a"));
+
+        pressOnWindow(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (focusAfter.isEmpty()) {
+            QVERIFY(QApplication::focusWidget() != notes);
+            QVERIFY(fixture->window->isAncestorOf(QApplication::focusWidget()));
+        } else {
+            QCOMPARE(QApplication::focusWidget(), fixture->find<QWidget>(qPrintable(focusAfter)));
+        }
+        if (QApplication::focusWidget() == notes)
+            QTest::keyClicks(notes, QStringLiteral("b"));
+        QCOMPARE(notes->toPlainText(), text);
+    }
+
 private:
     std::unique_ptr<WindowFixture> fixture;
 
