@@ -362,8 +362,38 @@ constexpr StringTableEntry Table[] = {
     {699, u"US"},
     {700, u"Angebotsformat:"},
     // Ids after the form's: the notepad kept between runs and saved as a file (701-719).
+    {701, u"Notizblock &speichern unter…"},
+    {702, u"Notizblock speichern unter"},
+    {703, u"Textdateien (*.txt)"},
+    {704, u"Die Notizen konnten nicht in %1 gespeichert werden.\n%2"},
+    {705, u"Die Notizen konnten nicht für den nächsten Start aufbewahrt werden: %1 konnte nicht geschrieben werden.\n%2"},
+    {706, u"Die Notizen stattdessen als PDF-Datei speichern?"},
+    {707, u"Notizen als PDF speichern"},
+    {708, u"PDF-Dateien (*.pdf)"},
     // The update check and the printer (720-739).
+    {720, u"Der Update-Server war nicht erreichbar."},
+    {721, u"Der Drucker „%1“ ist nicht verfügbar."},
+    {722, u"Der Drucker „%1“ konnte den Druck nicht beginnen."},
+    {723, u"Der Drucker „%1“ konnte keine neue Seite beginnen."},
+    {724, u"Der Drucker „%1“ hat einen Fehler gemeldet."},
+    {725, u"Es ist kein Drucker installiert. Installieren Sie einen Drucker, legen Sie ihn als Standarddrucker fest und drucken Sie erneut."},
+    {726, u"Die Antwort des Update-Servers war nicht lesbar."},
     // Names for screen readers (740-779).
+    {740, u"Angebotsformat"},
+    {741, u"Mindestpreis"},
+    {742, u"Art des Immobilienangebots"},
+    {743, u"Anzahl zusätzlicher Bilder"},
+    {744, u"Wechselkurs"},
+    {745, u"Notizblock"},
+    // The settings store (780-789).
+    {780, u"Die Einstellungen konnten nicht in der Datei %1 gespeichert werden."},
+    {781, u"Die Datei ist schreibgeschützt."},
+    {782, u"An Stelle der Datei steht ein Ordner."},
+    {783, u"Es ist keine gewöhnliche Datei."},
+    {784, u"In den Ordner der Datei kann nicht geschrieben werden."},
+    {785, u"Der Datenträger ist voll."},
+    {786, u"Die Datei konnte nicht geschrieben werden."},
+    {787, u"Ihre Auswahl bleibt wirksam, bis das Programm beendet wird."},
     {5000, u"Wertolino"},
 };
 

@@ -364,8 +364,38 @@ constexpr StringTableEntry Table[] = {
     {699, u"US"},
     {700, u"Type of Listing:"},
     // Ids after the form's: the notepad kept between runs and saved as a file (701-719).
+    {701, u"Save Notepad &As…"},
+    {702, u"Save Notepad As"},
+    {703, u"Text files (*.txt)"},
+    {704, u"The notes could not be saved to %1.\n%2"},
+    {705, u"The notes could not be kept for the next start: %1 could not be written.\n%2"},
+    {706, u"Save the notes as a PDF file instead?"},
+    {707, u"Save Notes as PDF"},
+    {708, u"PDF files (*.pdf)"},
     // The update check and the printer (720-739).
+    {720, u"The update server could not be reached."},
+    {721, u"The printer \"%1\" is not available."},
+    {722, u"The printer \"%1\" could not start printing."},
+    {723, u"The printer \"%1\" could not start a new page."},
+    {724, u"The printer \"%1\" reported an error."},
+    {725, u"No printer is installed. Install a printer and make it the default printer, then print again."},
+    {726, u"The update server's answer could not be read."},
     // Names for screen readers (740-779).
+    {740, u"Listing type"},
+    {741, u"Reserve price"},
+    {742, u"Type of real estate listing"},
+    {743, u"Number of extra pictures"},
+    {744, u"Exchange rate"},
+    {745, u"Notepad"},
+    // The settings store (780-789).
+    {780, u"The settings could not be saved in the file %1."},
+    {781, u"The file is read-only."},
+    {782, u"There is a folder in place of the file."},
+    {783, u"It is not a regular file."},
+    {784, u"The folder of the file cannot be written to."},
+    {785, u"The disk is full."},
+    {786, u"The file could not be written."},
+    {787, u"Your choices stay in effect until the program is closed."},
     {5000, u"Calvextra"},
 };
 
