@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -302,6 +303,14 @@ void frmeBayFees::SSTab1_Click(int tab)
     default:
         break;
     }
+}
+
+void frmeBayFees::ShowWarning(const char *name, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(QString::fromLatin1(name));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void frmeBayFees::pressDefaultButton()

@@ -188,13 +188,13 @@ private:
     void mnuFileSaveNotepadAs_Click();
     void OfferPdfInsteadOfPrinter(const QString &problem);
     QString AskNotesFileName(const QString &title, const QString &filter, const QString &suffix);
-    void ShowNotepadMessage(const char *name, const QString &text);
 
     // Settings (frmeBayFees_settings.cpp).
     void Form_Load(bool isFirstTime);
     void LoadSettings();
     void SaveSettings();
     void SaveDefaultSettings();
+    void ReportUnsavedSettings(const SettingsStatus &result);
     void LoadCheckSetting(const QString &name, QCheckBox *box);
     void LoadOptionSetting(const QString &name, QRadioButton *option);
     void SaveCheckSetting(SettingValues &values, const QString &name, const QCheckBox *box) const;
@@ -213,6 +213,8 @@ private:
     void entryFieldGotFocus(QLineEdit *field);
     void entryFieldLostFocus(QLineEdit *field);
     void pressDefaultButton();
+    // A warning of the window, its text shown as written (file names, printer names).
+    void ShowWarning(const char *name, const QString &text);
 
     CAuctionSite m_oSite;
     CRegularAuction m_oRegularAuction;

@@ -99,7 +99,7 @@ void frmeBayFees::SaveNotepadAtUnload()
     const QString problem = SaveNotepad();
     // Earlier failed saves were silent: this is the one message, when nothing else can keep them.
     if (!problem.isEmpty())
-        ShowNotepadMessage("notepadSaveErrorMessage",
+        ShowWarning("notepadSaveErrorMessage",
                            GetLocalizedString(QStringLiteral("The notes could not be kept for the next start: %1 "
                                                              "could not be written.\n%2<0705>"))
                                .arg(QDir::toNativeSeparators(NotepadStore::FilePath()), problem));
@@ -129,16 +129,9 @@ void frmeBayFees::mnuFileSaveNotepadAs_Click()
         return;
     const QString problem = WriteTextFile(path, NotesText());
     if (!problem.isEmpty())
-        ShowNotepadMessage("notepadSaveAsErrorMessage",
+        ShowWarning("notepadSaveAsErrorMessage",
                            GetLocalizedString(QStringLiteral("The notes could not be saved to %1.\n%2<0704>"))
                                .arg(QDir::toNativeSeparators(path), problem));
-}
-
-void frmeBayFees::ShowNotepadMessage(const char *name, const QString &text)
-{
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok, this);
-    box.setObjectName(QString::fromLatin1(name));
-    box.exec();
 }
 
 void frmeBayFees::cmdNotepad_Click()
@@ -183,7 +176,7 @@ void frmeBayFees::PrintNotepad()
         if (error.NoPrinterInstalled)
             OfferPdfInsteadOfPrinter(error.Description);
         else
-            ShowNotepadMessage("printErrorMessage", error.Description);
+            ShowWarning("printErrorMessage", error.Description);
     }
 }
 
@@ -208,6 +201,6 @@ void frmeBayFees::OfferPdfInsteadOfPrinter(const QString &problem)
         const std::unique_ptr<PrintSurface> pdf = OpenPdfPrinter(path);
         printer.PrintText(NotesText(), *pdf);
     } catch (const PrintError &error) {
-        ShowNotepadMessage("printErrorMessage", error.Description);
+        ShowWarning("printErrorMessage", error.Description);
     }
 }

@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRadioButton>
 
 #include <array>
@@ -112,19 +111,13 @@ QString problemText(SettingsProblem problem)
 
 // One message for one save the store did not take: which file, and why. The values stay in effect
 // and the program goes on.
-void reportUnsavedSettings(const SettingsStatus &result, QWidget *parent)
+QString unsavedSettingsText(const SettingsStatus &result)
 {
-    if (result.Ok())
-        return;
-    const QString text =
+    return
         GetLocalizedString(QStringLiteral("The settings could not be saved in the file %1.<0780>"))
             .arg(QDir::toNativeSeparators(result.FilePath))
         + QLatin1Char('\n') + problemText(result.Problem) + QStringLiteral("\n\n")
         + GetLocalizedString(QStringLiteral("Your choices stay in effect until the program is closed.<0787>"));
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("msgSettingsNotSaved"));
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
 }
 
 } // namespace
@@ -152,7 +145,7 @@ void frmeBayFees::closeEvent(QCloseEvent *event)
         m_unloaded = true;
         SettingValues values{{QStringLiteral("Site"), QString::number(m_oSite.Site())}};
         appendConversionRate(values);
-        reportUnsavedSettings(WriteSettings(values), this);
+        ReportUnsavedSettings(WriteSettings(values));
         SaveNotepadAtUnload();
     }
     QMainWindow::closeEvent(event);
@@ -165,13 +158,19 @@ void frmeBayFees::appendConversionRate(SettingValues &values) const
         values.append({name, txtConversion->text()});
 }
 
+void frmeBayFees::ReportUnsavedSettings(const SettingsStatus &result)
+{
+    if (!result.Ok())
+        ShowWarning("msgSettingsNotSaved", unsavedSettingsText(result));
+}
+
 void frmeBayFees::SaveConversionRate()
 {
     SettingValues values;
     appendConversionRate(values);
     // Every change of site passes here: the store is only written when the rate is new.
     if (!values.isEmpty() && ReadSetting(values.front().first) != values.front().second)
-        reportUnsavedSettings(WriteSettings(values), this);
+        ReportUnsavedSettings(WriteSettings(values));
 }
 
 void frmeBayFees::LoadCheckSetting(const QString &name, QCheckBox *box)
@@ -279,7 +278,7 @@ void frmeBayFees::SaveSettings()
     SaveOptionSetting(values, QStringLiteral("PayPalCreditCard"), optPayPalCreditCard);
     SaveOptionSetting(values, QStringLiteral("PayPalNonCreditCard"), optPayPalNonCreditCard);
     appendConversionRate(values);
-    reportUnsavedSettings(WriteSettings(values), this);
+    ReportUnsavedSettings(WriteSettings(values));
 }
 
 void frmeBayFees::SaveDefaultSettings()
