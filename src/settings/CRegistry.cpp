@@ -32,6 +32,7 @@ constexpr quint32 BufferBytes = BufferChars * 2;
 struct ConversionError {};
 // SetValue's key cannot be opened.
 struct KeyNotOpened {};
+struct ValueNotWritten {};
 
 // Runs an operation; whatever it throws reaches the caller as the operation's own error.
 template <typename Body>
@@ -208,13 +209,18 @@ bool CRegistry::SetValue(quint32 Root, const QString &Path, const QString &Value
         quint32 size = BufferBytes;
         QByteArray existing;
         const bool exists = QueryValue(key.handle(), ValueName, &type, &existing, &size) == ERROR_SUCCESS;
-        // The outcome of the write itself is not looked at.
+        Result written = ERROR_SUCCESS;
         if (!exists || type == REG_SZ)
-            RegistryLayer::SetValue(key.handle(), ValueName, REG_SZ, StringBytes(textOf(Data) + QChar(0)));
+            written = RegistryLayer::SetValue(key.handle(), ValueName, REG_SZ, StringBytes(textOf(Data) + QChar(0)));
         else if (type == REG_DWORD)
-            RegistryLayer::SetValue(key.handle(), ValueName, REG_DWORD, DwordBytes(quint32(longOf(Data))));
+            written = RegistryLayer::SetValue(key.handle(), ValueName, REG_DWORD, DwordBytes(quint32(longOf(Data))));
         else if (type == REG_BINARY)
-            RegistryLayer::SetValue(key.handle(), ValueName, REG_BINARY, QByteArray(1, char(byteOf(longOf(Data)))));
+            written = RegistryLayer::SetValue(key.handle(), ValueName, REG_BINARY,
+                                              QByteArray(1, char(byteOf(longOf(Data)))));
+        // Otherwise the outcome is not looked at; but a value the disk did not take is not
+        // reported as stored.
+        if (written == ERROR_DISK_FULL || written == ERROR_WRITE_FAULT)
+            throw ValueNotWritten();
         return true;
     });
 }

@@ -40,8 +40,9 @@ QByteArray DwordBytes(quint32 number)
 //
 // Every call reads the hive afresh, so several processes see each other's changes. A change is a
 // read-modify-write under a lock file ("<hive>.lock"; a lock left by a process that died is taken over) and
-// replaces the file through QSaveFile: a reader, or a writer killed at any moment, leaves either the old or
-// the new complete file, never a partial one.
+// replaces the file only with a new one that was written whole, flushed to the disk and read back: a reader,
+// or a writer killed at any moment, sees either the old or the new complete file, never a partial one, and
+// a write that fails (a full disk) leaves the old file and reports the failure.
 //
 // A file that cannot be read or understood (damaged, cut, written by a newer format) reads as an empty hive
 // and is left alone: changes to it fail (ERROR_BADDB, or ERROR_ACCESS_DENIED when it cannot be opened) rather
@@ -53,11 +54,12 @@ QByteArray DwordBytes(quint32 number)
 #include <QFile>
 #include <QHash>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QSysInfo>
+
+#include "VerifiedFile.h"
 
 #include <algorithm>
 #include <optional>
@@ -243,7 +245,7 @@ Hive loadHive(Handle root)
     return hive;
 }
 
-bool saveHive(Handle root, const StoredKey &tree)
+Result saveHive(Handle root, const StoredKey &tree)
 {
     QByteArray treeBytes;
     {
@@ -251,17 +253,25 @@ bool saveHive(Handle root, const StoredKey &tree)
         treeOut.setVersion(StreamVersion);
         writeKey(treeOut, tree);
     }
-    QSaveFile file(hivePath(root));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&file);
-    out.setVersion(StreamVersion);
-    out << HiveMagic << HiveFormat << treeBytes << QCryptographicHash::hash(treeBytes, QCryptographicHash::Sha256);
-    if (out.status() != QDataStream::Ok) {
-        file.cancelWriting();
-        return false;
+    QByteArray fileBytes;
+    {
+        QDataStream out(&fileBytes, QIODevice::WriteOnly);
+        out.setVersion(StreamVersion);
+        out << HiveMagic << HiveFormat << treeBytes << QCryptographicHash::hash(treeBytes, QCryptographicHash::Sha256);
     }
-    return file.commit();
+    // The caller holds the hive's lock: new files beside it are left over from a writer that died.
+    RemoveLeftoverNewFiles(hivePath(root));
+    switch (ReplaceFileVerified(hivePath(root), fileBytes)) {
+    case FileReplaceProblem::None:
+        return ERROR_SUCCESS;
+    case FileReplaceProblem::CannotCreate:
+        return ERROR_ACCESS_DENIED;
+    case FileReplaceProblem::DiskFull:
+        return ERROR_DISK_FULL;
+    case FileReplaceProblem::WriteFailed:
+        break;
+    }
+    return ERROR_WRITE_FAULT;
 }
 
 // Runs change(tree, changed) on the current hive under the hive's lock and stores the result when the change
@@ -273,8 +283,16 @@ Result modifyHive(Handle root, Change &&change)
         return ERROR_ACCESS_DENIED;
     QLockFile lock(hivePath(root) + QLatin1String(".lock"));
     lock.setStaleLockTime(LockStaleMs);
-    if (!lock.tryLock(LockWaitMs))
-        return lock.error() == QLockFile::LockFailedError ? ERROR_LOCK_VIOLATION : ERROR_ACCESS_DENIED;
+    if (!lock.tryLock(LockWaitMs)) {
+        switch (lock.error()) {
+        case QLockFile::LockFailedError:
+            return ERROR_LOCK_VIOLATION;
+        case QLockFile::PermissionError:
+            return ERROR_ACCESS_DENIED;
+        default:
+            return ERROR_WRITE_FAULT;  // the lock file could not be written, as on a full disk
+        }
+    }
     Hive hive = loadHive(root);
     if (hive.state == HiveState::Unusable)
         return hive.failure;
@@ -282,7 +300,7 @@ Result modifyHive(Handle root, Change &&change)
     const Result result = change(hive.root, changed);
     if (result != ERROR_SUCCESS || !changed)
         return result;
-    return saveHive(root, hive.root) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+    return saveHive(root, hive.root);
 }
 
 // A key handed out by OpenKey, CreateKey or ConnectRegistry: which key (by path, so that a key deleted

@@ -1,13 +1,20 @@
 #include "Settings.h"
 
+#include "VerifiedFile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMap>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QTemporaryFile>
+#include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -95,6 +102,88 @@ SettingsStatus diagnoseFailedWrite()
     return {SettingsProblem::WriteFailed, path};
 }
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+
+// Another copy of the program saving at the same moment waits this long; a lock left by one that
+// died is taken over at once, one whose owner cannot be told only after LockStaleMs.
+constexpr int LockStaleMs = 10000;
+constexpr int LockWaitMs = 15000;
+
+// The store file holding these values, as QSettings writes it: made in a scratch file beside the
+// store (a leftover new file, should the program die), which is removed again.
+std::optional<QByteArray> storeContent(const QString &storePath, const QVariantMap &values)
+{
+    QTemporaryFile scratch(storePath + QStringLiteral(".new-XXXXXX"));
+    if (!scratch.open())
+        return std::nullopt;
+    scratch.close();
+    {
+        QSettings writer(scratch.fileName(), QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            writer.setValue(it.key(), it.value());
+        writer.sync();
+        if (writer.status() != QSettings::NoError)
+            return std::nullopt;
+    }
+    QFile written(scratch.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return written.readAll();
+}
+
+// Whether the new store file gives back exactly these values. QSettings keeps what it read of a
+// file by its name, so the check reads the new file under its own, never seen before.
+bool holdsValues(const QString &newFile, const QVariantMap &values)
+{
+    const QSettings check(newFile, QSettings::IniFormat);
+    if (check.status() != QSettings::NoError || check.allKeys().size() != values.size())
+        return false;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const QVariant stored = check.value(it.key());
+        if (stored.typeId() != it.value().typeId()
+            || (stored.typeId() == QMetaType::QString && stored.toString() != it.value().toString()))
+            return false;
+    }
+    return true;
+}
+
+// Reads the store, sets the values and replaces the file with the result, all under the store's
+// lock. The file is only replaced by one that was written whole and reads back with every value.
+SettingsStatus replaceStoreFile(const QMap<QString, QString> &values)
+{
+    const QString path = SettingsStorePath();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return diagnoseFailedWrite();
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(LockStaleMs);
+    if (!lock.tryLock(LockWaitMs))
+        return diagnoseFailedWrite();
+    RemoveLeftoverNewFiles(path);
+    QVariantMap merged;
+    {
+        const QSettings current(path, QSettings::IniFormat);
+        // A file that could not be read is not overwritten with only the values of this save.
+        if (current.status() == QSettings::AccessError)
+            return diagnoseFailedWrite();
+        for (const QString &key : current.allKeys())
+            merged.insert(key, current.value(key));
+    }
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        merged.insert(it.key(), it.value());
+    const std::optional<QByteArray> content = storeContent(path, merged);
+    if (!content)
+        return diagnoseFailedWrite();
+    const FileReplaceProblem problem = ReplaceFileVerified(
+        path, *content, [&merged](const QString &newFile) { return holdsValues(newFile, merged); });
+    if (problem == FileReplaceProblem::None)
+        return {};
+    if (problem == FileReplaceProblem::DiskFull)
+        return {SettingsProblem::DiskFull, path};
+    return diagnoseFailedWrite();
+}
+
+#endif
+
 SettingsStatus writeToStore(const QMap<QString, QString> &values)
 {
     if (const SettingsStatus problem = SettingsStoreReadStatus(); !problem.Ok())
@@ -102,17 +191,18 @@ SettingsStatus writeToStore(const QMap<QString, QString> &values)
     const QFileInfo file(SettingsStorePath());
     if (markedReadOnly(file))
         return {SettingsProblem::ReadOnly, file.filePath()};
-    // QSettings merges and writes the file under a lock when it is synced.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return replaceStoreFile(values);
+#else
+    // The registry or the preferences system takes each value whole.
     const std::unique_ptr<QSettings> store = openStore();
-    // A file that could not be read is not overwritten with only the values of this save.
-    if (store->status() == QSettings::AccessError)
-        return diagnoseFailedWrite();
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         store->setValue(it.key(), it.value());
     store->sync();
     if (store->status() == QSettings::AccessError)
         return diagnoseFailedWrite();
     return {};
+#endif
 }
 
 } // namespace

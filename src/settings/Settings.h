@@ -33,6 +33,9 @@ struct SettingsStatus
     bool Ok() const { return Problem == SettingsProblem::None; }
 };
 
+// A save replaces the store file only with one that was written whole, flushed to the disk and
+// read back with every value; when anything fails the old file stays as it was and the problem is
+// returned.
 SettingsStatus WriteSetting(const QString &Key, const QString &Value);
 
 // Several values stored in one go: another copy of the program saving at the same moment leaves

@@ -2,6 +2,7 @@
 #include "RegistryKeyValue.h"
 #include "RegistryLayer.h"
 #include "TestLocales.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,6 +149,8 @@ private Q_SLOTS:
     void oneFilePerRootInTheConfigFolder();
     void unusableHiveIsNeverOverwritten_data();
     void unusableHiveIsNeverOverwritten();
+    void failedWriteLeavesTheHive_data();
+    void failedWriteLeavesTheHive();
     void survivesBeingKilledMidWrite();
 };
 
@@ -784,6 +787,50 @@ void tst_Registry::unusableHiveIsNeverOverwritten()
     QCOMPARE(StateOfHive(HKEY_CURRENT_USER), HiveState::Valid);
 }
 
+// A change the disk does not take whole is reported, and the hive stays as it was: the old file,
+// no new file beside it, and the next change once there is room again keeps every value.
+void tst_Registry::failedWriteLeavesTheHive_data()
+{
+    QTest::addColumn<int>("room");  // bytes the disk takes; -1: as many as the old hive has
+    QTest::addColumn<bool>("failFlush");
+    QTest::addColumn<Result>("expected");
+    QTest::newRow("no room for the lock") << 0 << false << ERROR_WRITE_FAULT;
+    QTest::newRow("room for the old size only") << -1 << false << ERROR_DISK_FULL;
+    QTest::newRow("flush to the disk fails") << (1 << 20) << true << ERROR_WRITE_FAULT;
+}
+
+void tst_Registry::failedWriteLeavesTheHive()
+{
+    QFETCH(int, room);
+    QFETCH(bool, failFlush);
+    QFETCH(Result, expected);
+    QVERIFY(m_registry.CreateKey(HKEY_CURRENT_USER, AppKey));
+    QVERIFY(m_registry.SetValue(HKEY_CURRENT_USER, AppKey, QStringLiteral("Rate"), QStringLiteral("1.25")));
+    const QString file = hiveFile(m_store->path(), "HKEY_CURRENT_USER");
+    const QByteArray before = readFile(file);
+    const qint64 bytes = room == -1 ? before.size() : room;
+    const auto arm = [&] { return WriteFaults::Arm(m_store->path(), bytes, failFlush); };
+    if (!arm())
+        QSKIP("write faults cannot be injected on this system");
+
+    Handle key = 0;
+    QCOMPARE(OpenKey(HKEY_CURRENT_USER, AppKey, 0, KEY_ALL_ACCESS, key), ERROR_SUCCESS);
+    QCOMPARE(RegistryLayer::SetValue(key, QStringLiteral("Site"), REG_SZ, sz(QStringLiteral("2"))), expected);
+    CloseKey(key);
+    arm();
+    QVERIFY_THROWS_EXCEPTION(RegistryError,
+                             m_registry.SetValue(HKEY_CURRENT_USER, AppKey, QStringLiteral("Site"), QStringLiteral("2")));
+    WriteFaults::Disarm();
+
+    QCOMPARE(readFile(file), before);
+    QCOMPARE(QDir(m_store->path()).entryList({QStringLiteral("*.new-*"), QStringLiteral("*.lock")},
+                                             QDir::Files | QDir::Hidden),
+             QStringList());
+    QVERIFY(m_registry.SetValue(HKEY_CURRENT_USER, AppKey, QStringLiteral("Site"), QStringLiteral("2")));
+    QCOMPARE(m_registry.GetValue(HKEY_CURRENT_USER, AppKey, QStringLiteral("Rate")), QVariant(QStringLiteral("1.25")));
+    QCOMPARE(m_registry.GetValue(HKEY_CURRENT_USER, AppKey, QStringLiteral("Site")), QVariant(QStringLiteral("2")));
+}
+
 qint32 tst_Registry::writtenValues(QString &fault) const
 {
     const QString writerKey = QStringLiteral("Software\\Writer");
@@ -852,6 +899,9 @@ void tst_Registry::survivesBeingKilledMidWrite()
                                     round));
         QCOMPARE(m_registry.GetValue(HKEY_CURRENT_USER, QStringLiteral("Software\\Checker"), QStringLiteral("Round")),
                  QVariant(QString::number(round)));
+        // Nor does a new file the writer left unfinished stay beside the hive.
+        QCOMPARE(QDir(m_store->path()).entryList({QStringLiteral("*.new-*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
     QVERIFY2(before > 0, "the writer never got a value written");
 
