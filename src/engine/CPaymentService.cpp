@@ -19,9 +19,17 @@ CAuctionSite &CPaymentService::site() const
     return m_site ? *m_site : noSite;
 }
 
+bool CPaymentService::IsUsableRateText(QStringView RateText)
+{
+    // The rate is used at single precision, so a tiny positive text that reads as 0 there is no
+    // rate either.
+    return RateText.size() <= RateTextMaxLength && IsNumericText(RateText) && DoubleFromText(RateText) < RateLimit
+           && SingleFromText(RateText) > 0.0f;
+}
+
 float CPaymentService::PaymentConversionRate(QStringView RateText) const
 {
-    if (IsNumericText(RateText))
+    if (IsUsableRateText(RateText))
         return SingleFromText(RateText);
     return site().DefaultConversionRate();
 }

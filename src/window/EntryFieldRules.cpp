@@ -1,7 +1,10 @@
 #include "EntryFieldRules.h"
 
 #include "CDutchAuction.h"
+#include "CPaymentService.h"
 #include "NumberText.h"
+
+#include <algorithm>
 
 namespace EntryFieldRules {
 
@@ -33,6 +36,31 @@ bool exceedsLargestCount(const QString &text)
     return DoubleFromText(text) > CDutchAuction::MaxItemCount;
 }
 
+static_assert(CDutchAuction::MaxItemCount < 100000, "CountLengthLimit digits hold the largest count");
+
+bool isPlainDigits(const QString &text)
+{
+    return !text.isEmpty()
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Digits and one decimal point, never "-"; no key may leave a whole part of `limit` or more.
+int filterDecimalKey(int keyCode, const FieldState &field, qint64 limit)
+{
+    if (keyCode == KeyPaste || keyCode == KeyCopy)
+        return keyCode;
+    if (keyCode == KeyMinus)
+        return 0;
+    if (keyCode != KeyBackspace) {
+        keyCode = asDecimalPoint(keyCode);
+        const QString candidate = withTyped(field.text, keyCode);
+        const bool wholeTextSelected = field.selectionLength == field.text.size();
+        if (!IsNumericText(candidate) && !wholeTextSelected && !isLoneDecimalPoint(candidate))
+            return 0;
+    }
+    return WholePartFromText(TextAfterKey(field, keyCode)) < limit ? keyCode : 0;
+}
+
 } // namespace
 
 QString TextAfterKey(const FieldState &field, int keyCode)
@@ -56,18 +84,7 @@ QString TextAfterKey(const FieldState &field, int keyCode)
 
 int FilterMoneyKey(int keyCode, const FieldState &field)
 {
-    if (keyCode == KeyPaste || keyCode == KeyCopy)
-        return keyCode;
-    if (keyCode == KeyMinus)
-        return 0;
-    if (keyCode != KeyBackspace) {
-        keyCode = asDecimalPoint(keyCode);
-        const QString candidate = withTyped(field.text, keyCode);
-        const bool wholeTextSelected = field.selectionLength == field.text.size();
-        if (!IsNumericText(candidate) && !wholeTextSelected && !isLoneDecimalPoint(candidate))
-            return 0;
-    }
-    return IsWithinAmountLimit(TextAfterKey(field, keyCode)) ? keyCode : 0;
+    return filterDecimalKey(keyCode, field, AmountLimit);
 }
 
 int FilterCountKey(int keyCode, const FieldState &field)
@@ -78,9 +95,18 @@ int FilterCountKey(int keyCode, const FieldState &field)
         return 0;
     if (keyCode == KeyMinus || keyCode == KeyPoint || keyCode == KeyComma)
         return 0;
-    if (keyCode != KeyBackspace && exceedsLargestCount(TextAfterKey(field, keyCode)))
+    if (keyCode != KeyBackspace && !IsAcceptableCountText(TextAfterKey(field, keyCode)))
         return 0;
     return keyCode;
+}
+
+int FilterRateKey(int keyCode, const FieldState &field)
+{
+    const int passed = filterDecimalKey(keyCode, field, CPaymentService::RateLimit);
+    if (passed == 0 || passed == KeyBackspace || passed == KeyPaste || passed == KeyCopy)
+        return passed;
+    const QString after = TextAfterKey(field, passed);
+    return IsNumericText(after) || isLoneDecimalPoint(after) ? passed : 0;
 }
 
 bool IsWithinAmountLimit(const QString &text)
@@ -95,9 +121,28 @@ bool IsAcceptableMoneyText(const QString &text)
     return LeadingNumber(text) >= 0 && IsWithinAmountLimit(text);
 }
 
+bool IsAcceptableRateText(const QString &text)
+{
+    if (text.isEmpty() || isLoneDecimalPoint(text))
+        return true;
+    const qsizetype point = text.indexOf(DecimalPoint());
+    const QString whole = text.left(point);
+    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    return (isPlainDigits(whole) || (whole.isEmpty() && !fraction.isEmpty()))
+           && (fraction.isEmpty() || isPlainDigits(fraction)) && WholePartFromText(text) < CPaymentService::RateLimit;
+}
+
 bool IsAcceptableCountText(const QString &text)
 {
-    return IsNumericText(text) && LeadingNumber(text) >= 0 && !exceedsLargestCount(text);
+    if (text.isEmpty())
+        return true;
+    return isPlainDigits(text) && text.size() <= CountLengthLimit && !exceedsLargestCount(text);
+}
+
+bool IsAcceptableCountDrop(const QString &fieldText, int position, const QString &dropped)
+{
+    return isPlainDigits(dropped)
+           && IsAcceptableCountText(QString(fieldText).insert(std::clamp(position, 0, int(fieldText.size())), dropped));
 }
 
 } // namespace EntryFieldRules

@@ -40,6 +40,11 @@ int FilterMoneyKey(int keyCode, const FieldState &field);
 // Count fields: digits only, and never more than the largest count of items.
 int FilterCountKey(int keyCode, const FieldState &field);
 
+// The exchange rate: digits and one decimal point, typed as in the money fields, below the
+// largest rate. With no change check behind it, a key that would leave no number (a letter
+// over the whole text) is refused outright.
+int FilterRateKey(int keyCode, const FieldState &field);
+
 // A text holds no amount beyond the limit (a text that is no number holds none).
 bool IsWithinAmountLimit(const QString &text);
 
@@ -47,7 +52,17 @@ bool IsWithinAmountLimit(const QString &text);
 // decimal point.
 bool IsAcceptableMoneyText(const QString &text);
 
-// A count text is kept when it is a number not below 0 and not above the largest count.
+// A rate text is kept while it is empty, a lone decimal point, or digits with at most one
+// decimal point below the largest rate: whatever a paste brings otherwise empties the field.
+bool IsAcceptableRateText(const QString &text);
+
+// A count text is kept when it is empty or plain digits (no sign, separator, exponent, blank or
+// currency sign) of at most CountLengthLimit characters, not above the largest count.
+constexpr int CountLengthLimit = 5;
 bool IsAcceptableCountText(const QString &text);
+
+// Text dropped into a count field at a position is taken when it is plain digits and leaves an
+// acceptable count.
+bool IsAcceptableCountDrop(const QString &fieldText, int position, const QString &dropped);
 
 } // namespace EntryFieldRules

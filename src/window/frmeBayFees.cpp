@@ -174,6 +174,12 @@ QString frmeBayFees::rateSettingName(qint32 site)
     return QString::fromLatin1(siteTexts(site).rateSetting);
 }
 
+QString frmeBayFees::storedConversionRate(qint32 site)
+{
+    const QString stored = ReadSetting(rateSettingName(site));
+    return CPaymentService::IsUsableRateText(stored) ? stored : QString();
+}
+
 void frmeBayFees::SelectSite(qint32 site)
 {
     const std::array<QAction *, 4> siteItems{mnuOptionsSiteEbay, mnuOptionsSiteUK, mnuOptionsSiteCanada,
@@ -194,7 +200,7 @@ void frmeBayFees::SelectSite(qint32 site)
             rateControl->setVisible(converted);
         chkInternationalPayPal->setText(GetLocalizedString(QString::fromLatin1(texts.buyerAbroad)));
         if (converted)
-            txtConversion->setText(ReadSetting(rateSettingName(site)));
+            txtConversion->setText(storedConversionRate(site));
         lblTreuhandservice->setVisible(site == CAuctionSite::Germany);
     }
 

@@ -204,11 +204,17 @@ private:
     void SetStayOnTop(bool onTop);
     // The exchange-rate setting of a site; eBay.com has none.
     static QString rateSettingName(qint32 site);
+    // The rate stored for a site, or "" when none is stored or the stored text is no usable rate.
+    static QString storedConversionRate(qint32 site);
 
     // Entry fields (frmeBayFees_entryfields.cpp): key filters, change checks, focus.
     void installEntryFields();
     bool isMoneyField(const QLineEdit *field) const;
     int entryFieldKeyPress(QLineEdit *field, int keyCode);
+    // Count fields refuse the context menu's Paste as they refuse the paste key.
+    bool entryFieldTakesPaste(const QLineEdit *field) const;
+    // Whether a text dragged onto the field may be dropped at a position (-1: anywhere).
+    bool entryFieldTakesDrop(const QLineEdit *field, const QString &text, int position) const;
     void entryFieldChanged(QLineEdit *field);
     void entryFieldGotFocus(QLineEdit *field);
     void entryFieldLostFocus(QLineEdit *field);

@@ -2,6 +2,7 @@
 
 #include "frmeBayFees.h"
 
+#include "CPaymentService.h"
 #include "EntryFieldEvents.h"
 #include "EntryFieldRules.h"
 #include "NumberText.h"
@@ -27,9 +28,16 @@ void frmeBayFees::installEntryFields()
     m_entryFieldEvents = new EntryFieldEvents(this);
     for (QLineEdit *field : {txtStartingPrice, txtPrice, txtDutchOpeningPrice, txtDutchFinalPrice, txtPaymentAmount,
                              txtDutchItemsOffered, txtDutchItemsSold}) {
-        field->installEventFilter(m_entryFieldEvents);
+        m_entryFieldEvents->watch(field);
         connect(field, &QLineEdit::textChanged, this, [this, field] { entryFieldChanged(field); });
     }
+    // The exchange rate has a key filter, a length and a change check, but no focus rules.
+    m_entryFieldEvents->watchKeys(txtConversion);
+    txtConversion->setMaxLength(CPaymentService::RateTextMaxLength);
+    connect(txtConversion, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!EntryFieldRules::IsAcceptableRateText(text))
+            txtConversion->clear();
+    });
 }
 
 bool frmeBayFees::isMoneyField(const QLineEdit *field) const
@@ -41,8 +49,23 @@ int frmeBayFees::entryFieldKeyPress(QLineEdit *field, int keyCode)
 {
     const EntryFieldRules::FieldState state{field->text(), field->cursorPosition(), field->selectionStart(),
                                             field->selectionLength()};
+    if (field == txtConversion)
+        return EntryFieldRules::FilterRateKey(keyCode, state);
     return isMoneyField(field) ? EntryFieldRules::FilterMoneyKey(keyCode, state)
                                : EntryFieldRules::FilterCountKey(keyCode, state);
+}
+
+bool frmeBayFees::entryFieldTakesPaste(const QLineEdit *field) const
+{
+    return isMoneyField(field);
+}
+
+bool frmeBayFees::entryFieldTakesDrop(const QLineEdit *field, const QString &text, int position) const
+{
+    if (isMoneyField(field))
+        return true;
+    return position < 0 ? EntryFieldRules::IsAcceptableCountDrop(QString(), 0, text)
+                        : EntryFieldRules::IsAcceptableCountDrop(field->text(), position, text);
 }
 
 void frmeBayFees::entryFieldChanged(QLineEdit *field)

@@ -234,9 +234,8 @@ void frmeBayFees::LoadSettings()
     else
         optPayPalNonCreditCard->setChecked(true);
 
-    const QString rateName = rateSettingName(m_oSite.Site());
-    if (!rateName.isEmpty())
-        txtConversion->setText(ReadSetting(rateName));
+    if (!rateSettingName(m_oSite.Site()).isEmpty())
+        txtConversion->setText(storedConversionRate(m_oSite.Site()));
 
     // A restored entry raises no recalculation of its own (only leaving a field does), so each
     // tab is worked out once more: it shows what its Calculate button would give.

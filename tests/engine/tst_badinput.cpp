@@ -310,28 +310,32 @@ void TestBadInput::paymentService()
     CAuctionSite site;
     CPaymentService service;
     service.setSite(&site);
-    const QList<QString> rateTexts{QString(), QStringLiteral("abc"), QStringLiteral("-5"), QStringLiteral("0"),
-                                   QStringLiteral("1e38"), QStringLiteral("1e400"), text};
+    const QList<QString> rateTexts{QString(),  QStringLiteral("abc"),     QStringLiteral("-5"),
+                                   QStringLiteral("0"), QStringLiteral("1e38"), QStringLiteral("1e400"),
+                                   QStringLiteral("-1e308"), QStringLiteral("999999"), text};
 
     for (qint32 code : AllSites) {
         site.setSite(code);
         for (const QString &rate : rateTexts) {
-            const bool rateNumeric = IsNumericText(rate);
+            const bool rateUsable = CPaymentService::IsUsableRateText(rate);
             for (int mask = 0; mask < 8; ++mask) {
                 const QString payPal = service.PayPalFee(text, flag(mask, 0), flag(mask, 1), rate, flag(mask, 2));
                 VERIFY_NUMBER_TEXT(payPal);
                 if (!numeric)
                     QCOMPARE(payPal, service.PayPalFee(zeroText(), flag(mask, 0), flag(mask, 1), rate, flag(mask, 2)));
-                // A rate that is not a number is the site's own rate, as an empty one is.
-                if (!rateNumeric)
+                // A rate that is no usable rate is the site's own rate, as an empty one is; no rate
+                // makes a fee on a payment not below 0 negative.
+                if (!rateUsable)
                     QCOMPARE(payPal, service.PayPalFee(text, flag(mask, 0), flag(mask, 1), QString(), flag(mask, 2)));
+                if (LeadingNumber(text) >= 0)
+                    QVERIFY2(!payPal.startsWith(QLatin1Char('-')), qPrintable(payPal));
 
                 const QString billpoint = service.BillpointFee(text, flag(mask, 0), flag(mask, 1), flag(mask, 2), rate);
                 if (billpoint != QLatin1String("N/A"))
                     VERIFY_NUMBER_TEXT(billpoint);
                 if (!numeric)
                     QCOMPARE(billpoint, service.BillpointFee(zeroText(), flag(mask, 0), flag(mask, 1), flag(mask, 2), rate));
-                if (!rateNumeric)
+                if (!rateUsable)
                     QCOMPARE(billpoint, service.BillpointFee(text, flag(mask, 0), flag(mask, 1), flag(mask, 2), QString()));
             }
         }

@@ -129,11 +129,24 @@ void TestPaymentFees::payPalFee_data()
     QTest::newRow("DE rate 0.8 1000 eCheck abroad") << DE << "1000" << Standard << ECheck << "0.8" << Abroad
                                                     << "14" << P;
 
-    // A typed rate of 0 removes the flat fee and makes every eCheck fee 0 before the 1 %.
-    QTest::newRow("UK rate 0 card") << UK << "100" << Standard << Card << "0" << Home << "2.9" << P;
-    QTest::newRow("UK rate 0 eCheck") << UK << "100" << Standard << ECheck << "0" << Home << "0" << P;
-    QTest::newRow("CA rate 0 eCheck abroad") << CA << "100" << Standard << ECheck << "0" << Abroad << "1" << P;
-    QTest::newRow("DE rate 0 eCheck merchant") << DE << "250" << Merchant << ECheck << "0" << Home << "0" << P;
+    // A rate is used only when it is a positive number below a million of at most 16
+    // characters; any other text is the built-in rate, as an empty one is.
+    QTest::newRow("UK rate 0 card") << UK << "100" << Standard << Card << "0" << Home << "3.0591500043869" << P;
+    QTest::newRow("UK rate 0 eCheck") << UK << "100" << Standard << ECheck << "0" << Home << "2.6525" << P;
+    QTest::newRow("CA rate 0 eCheck abroad") << CA << "100" << Standard << ECheck << "0" << Abroad << "4.30" << C;
+    QTest::newRow("DE rate 0 eCheck merchant") << DE << "250" << Merchant << ECheck << "0" << Home << "3.927" << P;
+    QTest::newRow("UK rate -100") << UK << "100" << Standard << Card << "-100" << Home << "3.06" << C;
+    QTest::newRow("DE rate -1e308") << DE << "100" << Standard << Card << "-1e308" << Home << "3.14" << C;
+    QTest::newRow("DE rate 1e308") << DE << "100" << Standard << Card << "1e308" << Home << "3.14" << C;
+    QTest::newRow("DE rate 1000000") << DE << "100" << Standard << Card << "1000000" << Home << "3.14" << C;
+    QTest::newRow("UK rate abc") << UK << "100" << Standard << Card << "abc" << Home << "3.06" << C;
+    QTest::newRow("UK rate of 17 characters") << UK << "100" << Standard << Card << "0.600000000000001" << Home
+                                              << "3.06" << C;
+    QTest::newRow("UK rate of 16 characters") << UK << "100" << Standard << Card << "0.60000000000001" << Home
+                                              << "3.08" << C;
+    // 999999.99 is below the limit; at single precision it is 1000000: a flat fee of 300000.
+    QTest::newRow("CA rate 999999.99") << CA << "100" << Standard << Card << "999999.99" << Home << "300002.90"
+                                       << C;
 }
 
 void TestPaymentFees::payPalFee()
@@ -231,10 +244,10 @@ void TestPaymentFees::billpointFee_data()
     QTest::newRow("CA rate 2 1000 card") << CA << "1000" << Full << Card << Home << "2" << "30.70" << C;
     QTest::newRow("CA rate 2 1001 card") << CA << "1001" << Full << Card << Home << "2" << NotAvailable << C;
     QTest::newRow("CA rate 2 40 card abroad") << CA << "40" << Full << Card << Abroad << "2" << "2.30" << C;
-    // Rate 0: threshold and maximums 0, so only a payment of 0 has a fee.
-    QTest::newRow("CA rate 0 payment 0") << CA << "0" << Full << Card << Home << "0" << "0.00" << C;
-    QTest::newRow("CA rate 0 payment 10") << CA << "10" << Full << Card << Home << "0" << NotAvailable << C;
-
+    // Rate 0 and a negative rate are the built-in one: threshold 19.755, flat fee 0.46095.
+    QTest::newRow("CA rate 0 payment 0") << CA << "0" << Full << Card << Home << "0" << "0.46" << C;
+    QTest::newRow("CA rate 0 payment 10") << CA << "10" << Full << Card << Home << "0" << "0.46" << C;
+    QTest::newRow("CA rate -100 card") << CA << "100" << Full << Card << Home << "-100" << "3.46" << C;
     // Germany has no Billpoint amounts: every payment above 0 is beyond the maximum of 0.
     QTest::newRow("DE 0") << DE << "0" << Full << Card << Home << "" << "0.00" << C;
     QTest::newRow("DE 0 abroad") << DE << "0" << Full << Card << Abroad << "" << "0.00" << C;
@@ -272,7 +285,9 @@ void TestPaymentFees::rateLeftInSchedule_data()
     QTest::newRow("CA PayPal letters") << CA << false << "abc" << 1.317f;
     QTest::newRow("DE PayPal 0.8") << DE << false << "0.8" << 0.8f;
     QTest::newRow("DE PayPal empty") << DE << false << "" << 0.7854f;
-    QTest::newRow("UK PayPal 0") << UK << false << "0" << 0.0f;
+    QTest::newRow("UK PayPal 0") << UK << false << "0" << 0.5305f;
+    QTest::newRow("UK PayPal -100") << UK << false << "-100" << 0.5305f;
+    QTest::newRow("DE PayPal 999999.99") << DE << false << "999999.99" << 1000000.0f;
     QTest::newRow("US PayPal 2") << US << false << "2" << 0.0f;
     QTest::newRow("CA Billpoint 1.5") << CA << true << "1.5" << 1.5f;
     QTest::newRow("CA Billpoint empty") << CA << true << "" << 1.317f;

@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <algorithm>
+
+#include "WriteFaults.h"
+
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
 #endif
@@ -15,13 +19,14 @@
 #endif
 
 // What a test puts where the settings file belongs so that the store cannot be written (or read):
-// a read-only file, a folder, a FIFO, a file where its folder belongs, or a tiny file system that
-// is full. The obstacle is taken
+// a read-only file, a folder, a FIFO, a file where its folder belongs, a tiny file system that
+// is full or has one page left for a file that needs two, or a disk that fails every flush. The
+// obstacle is taken
 // away again when the object goes, so that the next test finds a usable store.
 class SettingsObstacle
 {
 public:
-    enum Kind { ReadOnlyFile, Folder, Fifo, FileForFolder, FullDisk };
+    enum Kind { ReadOnlyFile, Folder, Fifo, FileForFolder, FullDisk, OnePageFree, FlushFault };
 
     SettingsObstacle() = default;
     SettingsObstacle(const SettingsObstacle &) = delete;
@@ -68,7 +73,16 @@ public:
             return QString();
         }
         case FullDisk:
-            return placeFullDisk();
+            return placeFullDisk(0);
+        case OnePageFree:
+            // A file of more than one page, as a store with a long value has.
+            m_content += "\n[Padding]\nText=" + QByteArray(6000, 'p') + '\n';
+            return placeFullDisk(4096);
+        case FlushFault:
+            if (!writeFile(path, m_content))
+                return QStringLiteral("cannot write the file");
+            m_placed = WriteFaults::Arm(QFileInfo(path).absolutePath(), qint64(1) << 30, true);
+            return m_placed ? QString() : QStringLiteral("write faults cannot be injected on this system");
         }
         return QStringLiteral("unknown obstacle");
     }
@@ -80,6 +94,8 @@ public:
         switch (m_kind) {
         case ReadOnlyFile:
         case FullDisk:
+        case OnePageFree:
+        case FlushFault:
             if (!file.isFile())
                 return QStringLiteral("the file is gone");
             if (m_kind == ReadOnlyFile && file.permissions().testAnyFlags(QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther))
@@ -115,7 +131,11 @@ public:
             QFile::remove(QFileInfo(m_path).absolutePath());
             QDir().rename(m_aside, QFileInfo(m_path).absolutePath());
             break;
+        case FlushFault:
+            WriteFaults::Disarm();
+            break;
         case FullDisk:
+        case OnePageFree:
 #ifdef Q_OS_LINUX
             ::umount2(QFile::encodeName(m_mountPoint).constData(), MNT_DETACH);
 #endif
@@ -138,8 +158,8 @@ private:
     }
 
     // A small file system mounted on the settings folder, holding the settings file as it was
-    // and a filler that takes up every free byte. Needs the right to mount (root on Linux).
-    QString placeFullDisk()
+    // and a filler that takes up every free byte but `room`. Needs the right to mount (root on Linux).
+    QString placeFullDisk(qint64 room)
     {
 #ifdef Q_OS_LINUX
         m_mountPoint = QFileInfo(m_path).absolutePath();
@@ -156,6 +176,13 @@ private:
         const QByteArray block(512, 'x');
         while (filler.write(block) == block.size() && filler.flush()) {
         }
+        // Whole pages given back: the filler's last page, even a part-used one, and `room` more.
+        const qint64 page = 4096;
+        filler.close();
+        const qint64 filled = QFileInfo(filler.fileName()).size();
+        if (room > 0 && !QFile::resize(filler.fileName(), std::max<qint64>(0, (filled + page - 1) / page * page - room)))
+            return QStringLiteral("cannot leave room beside the filler");
+        m_content = readFile(m_path);
         return QString();
 #else
         return QStringLiteral("no small file system to mount on this system");

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -39,8 +41,13 @@ bool isEntryField(const QString &name)
     return false;
 }
 
+// The exchange rate: a key filter and a change check of its own, no focus rules.
+const FieldInfo RateField{"txtConversion", 2, false};
+
 const FieldInfo &infoOf(const QString &name)
 {
+    if (name == QLatin1String(RateField.name))
+        return RateField;
     for (const FieldInfo &info : Fields) {
         if (name == QLatin1String(info.name))
             return info;
@@ -151,6 +158,39 @@ private Q_SLOTS:
         target->clear();
         typeInto(target, inLocale(keys));
         QCOMPARE(target->text(), inLocale(expected));
+    }
+
+    // The exchange rate takes digits and one decimal point as the money fields do, but refuses a
+    // letter even over its whole text, stops below a million and holds 16 characters.
+    void exchangeRateKeys_data()
+    {
+        QTest::addColumn<QString>("initial"); // the whole text is selected on entering
+        QTest::addColumn<QString>("keys");    // "." the locale's decimal point, "," the other separator
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rate") << "" << "0.8" << "0.8";
+        QTest::newRow("other separator") << "" << "1,317" << "1.317";
+        QTest::newRow("minus refused") << "" << "-100" << "100";
+        QTest::newRow("exponent refused") << "" << "1e308" << "1308";
+        QTest::newRow("letters refused") << "" << "abc" << "";
+        QTest::newRow("dollar refused") << "" << "$5" << "5";
+        QTest::newRow("letter over the whole text refused") << "0.5305" << "x" << "0.5305";
+        QTest::newRow("largest rate") << "" << "999999.99" << "999999.99";
+        QTest::newRow("seventh digit refused") << "" << "1000000" << "100000";
+        QTest::newRow("17th character refused") << "" << "0.123456789012345" << "0.12345678901234";
+    }
+    void exchangeRateKeys()
+    {
+        QFETCH(QString, initial);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        fixture->find<QAction>("mnuOptionsSiteUK")->trigger();
+        chooseTab(2);
+        QLineEdit *target = fixture->field("txtConversion");
+        QVERIFY(target->isVisible());
+        target->setText(withSeparators(initial));
+        enter(target);
+        typeKeys(target, withSeparators(keys));
+        QCOMPARE(target->text(), withSeparators(expected));
     }
 
     // Both separators type the locale's decimal point into a money field, the other one as a
@@ -318,20 +358,23 @@ private Q_SLOTS:
 
     // Copy and paste keys pass in money fields and are swallowed in count fields. The keys are
     // sent once as QTest synthesises them and once with the control character a keyboard
-    // delivers with Ctrl+V / Ctrl+C.
+    // delivers with Ctrl+V / Ctrl+C. The context menu, opened with a real right click, pastes
+    // by the same rule: its Paste is disabled in count fields, whether clicked or chosen by its
+    // key.
     void clipboardKeys_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::addColumn<bool>("controlCharacter");
+        QTest::addColumn<QString>("how");
         for (const FieldInfo &info : Fields) {
-            QTest::newRow(qPrintable(QStringLiteral("%1 keyClick").arg(info.name))) << info.name << false;
-            QTest::newRow(qPrintable(QStringLiteral("%1 control character").arg(info.name))) << info.name << true;
+            for (const char *how : {"keyClick", "control character", "menu clicked", "menu key"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(info.name, how))) << info.name << how;
         }
     }
     void clipboardKeys()
     {
         QFETCH(QString, field);
-        QFETCH(bool, controlCharacter);
+        QFETCH(QString, how);
+        const bool controlCharacter = how == QLatin1String("control character");
         const bool count = infoOf(field).count;
         QClipboard *clipboard = QApplication::clipboard();
 
@@ -342,6 +385,13 @@ private Q_SLOTS:
         QVERIFY(!target->hasSelectedText());
 
         clipboard->setText(QStringLiteral("7"));
+        if (how.startsWith(QLatin1String("menu"))) {
+            pasteFromContextMenu(target, how == QLatin1String("menu key"), !count);
+            if (QTest::currentTestFailed())
+                return;
+            QCOMPARE(target->text(), count ? QStringLiteral("12") : QStringLiteral("127"));
+            return;
+        }
         if (controlCharacter)
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
         else
@@ -372,31 +422,51 @@ private Q_SLOTS:
         struct Case
         {
             const char *label;
-            const char *text;
-            const char *money;
+            QString text;
+            const char *money;  // nullptr: a count-field row only
             const char *count;
+            const char *rate = nullptr;  // nullptr: no exchange-rate row
         };
-        static const Case cases[] = {
-            {"negative", "-12", "", ""},
+        // A count field keeps "" or plain digits, from whatever source the text comes.
+        const Case cases[] = {
+            {"negative", "-12", "", "", ""},
             {"negative fraction", "-0.5", "", ""},
             {"digits then letters", "12abc", "", ""},
-            {"letters", "abc", "", ""},
-            {"lone separator", ".", ".", ""},
-            {"plain number", "12", "12", "12"},
-            {"fraction", "2.5", "2.5", "2.5"},
-            {"dollar amount", "$5", "$5", "$5"},
+            {"letters", "abc", "", "", ""},
+            {"lone separator", ".", ".", "", "."},
+            {"plain number", "12", "12", "12", "12"},
+            {"fraction", "2.5", "2.5", "", "2.5"},
+            {"dollar amount", "$5", "$5", "", ""},
             {"largest count", "32767", "32767", "32767"},
-            {"above the largest count", "40000", "40000", ""},
-            {"beyond every number", "1e400", "", ""},
+            {"above the largest count", "40000", "40000", "", "40000"},
+            {"beyond every number", "1e400", "", "", ""},
+            {"plus sign", "+5", nullptr, ""},
+            {"exponent", "1E+1", nullptr, "", ""},
+            {"fraction of ten", "10.4", nullptr, ""},
+            {"negative zero", "-0", nullptr, ""},
+            {"line break", "5\r\n", nullptr, ""},
+            {"blank before", " 5", nullptr, "", ""},
+            {"five digits with zeros", "00005", nullptr, "00005"},
+            {"six digits with zeros", "000005", nullptr, ""},
+            {"32,767 zeros", QString(32767, QLatin1Char('0')), nullptr, ""},
+            {"largest rate", "999999.99", nullptr, nullptr, "999999.99"},
+            {"a million", "1000000", nullptr, nullptr, ""},
         };
         for (const FieldInfo &info : Fields) {
             for (const Case &c : cases) {
+                if (info.count ? !c.count : !c.money)
+                    continue;
                 for (const bool paste : {false, true}) {
                     const QString how = QLatin1String(paste ? "pasted" : "set");
                     QTest::newRow(qPrintable(QStringLiteral("%1 %2 %3").arg(info.name, how, c.label)))
                         << info.name << paste << c.text << (info.count ? c.count : c.money);
                 }
             }
+        }
+        for (const Case &c : cases) {
+            if (c.rate)
+                QTest::newRow(qPrintable(QStringLiteral("txtConversion pasted %1").arg(c.label)))
+                    << RateField.name << true << c.text << c.rate;
         }
     }
     void changeCheck()
@@ -410,6 +480,54 @@ private Q_SLOTS:
         target->clear();
         putText(target, inLocale(text), paste);
         QCOMPARE(target->text(), inLocale(expected));
+    }
+
+    // Text dragged from elsewhere and dropped at the end of a count field holding 12, with the
+    // events a drop delivers (enter, move, drop, each only after the last was accepted): only
+    // plain digits that leave a count are taken.
+    void countFieldDrop_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("expected");
+        const QList<QPair<QString, QString>> cases{
+            {QStringLiteral("345"), QStringLiteral("12345")}, {QStringLiteral("9999"), QStringLiteral("12")},
+            {QStringLiteral("$5"), QStringLiteral("12")},     {QStringLiteral("1E+1"), QStringLiteral("12")},
+            {QStringLiteral("-0"), QStringLiteral("12")},     {QStringLiteral("5\r\n"), QStringLiteral("12")},
+        };
+        for (const char *field : {"txtDutchItemsOffered", "txtDutchItemsSold"}) {
+            for (const auto &[dropped, expected] : cases) {
+                const QString shown = QString(dropped).replace(u'\r', u'^').replace(u'\n', u'^');
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(field, shown))) << field << dropped << expected;
+            }
+        }
+    }
+    void countFieldDrop()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, dropped);
+        QFETCH(QString, expected);
+        QLineEdit *target = open(field);
+        target->setText(QStringLiteral("12"));
+        QMimeData data;
+        data.setText(dropped);
+        const QPointF spot = textPoint(target, 2);
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enterEvent(spot.toPoint(), actions, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enterEvent);
+        bool accepted = enterEvent.isAccepted();
+        if (accepted) {
+            QDragMoveEvent moveEvent(spot.toPoint(), actions, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &moveEvent);
+            accepted = moveEvent.isAccepted();
+        }
+        if (accepted) {
+            QDropEvent dropEvent(spot, actions, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &dropEvent);
+            accepted = dropEvent.isAccepted();
+        }
+        QCOMPARE(accepted, expected != QLatin1String("12"));
+        QCOMPARE(target->text(), expected);
     }
 
     // A money text of a hundred million or more, pasted with Ctrl+V at the end of the text or set
@@ -1164,6 +1282,30 @@ private:
         fixture->find<QRadioButton>("optPayPalStandard")->click();
         fixture->find<QRadioButton>("optPayPalCreditCard")->click();
         fixture->find<QCheckBox>("chkInternationalPayPal")->setChecked(false);
+    }
+
+    // Opens the field's context menu with a right click on the window and chooses Paste, with
+    // the mouse or its key, then closes the menu if it is still open.
+    static void pasteFromContextMenu(QLineEdit *field, bool byKey, bool pasteEnabled)
+    {
+        QWidget *window = field->window();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, field->mapTo(window, field->rect().center()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Paste"))
+                paste = action;
+        }
+        QVERIFY(paste);
+        QCOMPARE(paste->isEnabled(), pasteEnabled);
+        if (byKey)
+            QTest::keyClick(menu, Qt::Key_P);
+        else
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        if (QApplication::activePopupWidget() == menu)
+            QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
     }
 
     // Text arriving without keys: set by the program, or pasted from the clipboard over the

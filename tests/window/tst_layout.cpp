@@ -293,7 +293,7 @@ private Q_SLOTS:
                 if (site != 1) {
                     // No currency is worth that much: the fee is drawn smaller rather than cut.
                     row("payment at an absurd exchange rate")
-                        << language << site << 2 << QStringList{"txtConversion=1e20", "txtPaymentAmount=" + most}
+                        << language << site << 2 << QStringList{"txtConversion=999999.99", "txtPaymentAmount=" + most}
                         << QStringList{"chkInternationalPayPal"} << payment;
                 }
             }

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QGroupBox>
@@ -253,6 +254,23 @@ private Q_SLOTS:
         QVERIFY2(fixture->text("txtDutchItemsSold").toInt() <= 32767, qPrintable(fixture->text("txtDutchItemsSold")));
     }
 
+    // A count text that is not plain digits, arriving other than by keys, the context menu or a
+    // drop (which refuse it), is emptied at once: it never counts as 0 items and so never
+    // lowers the number sold.
+    void countFromAnotherSourceIsEmptied()
+    {
+        showTab(1);
+        enterLot(QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("5"));
+        QCOMPARE(fixture->text("txtDutchFees"), inLocale("1.02"));
+        QLineEdit *offered = fixture->field("txtDutchItemsOffered");
+        offered->setFocus(Qt::TabFocusReason);
+        QApplication::clipboard()->setText(QStringLiteral("$5"));
+        offered->paste();
+        QCOMPARE(offered->text(), QString());
+        fixture->leave();
+        QCOMPARE(fixture->text("txtDutchItemsSold"), QStringLiteral("4"));
+    }
+
     void fixedPriceListingRenamesThePriceLabel()
     {
         showTab(1);
@@ -455,11 +473,16 @@ private Q_SLOTS:
         QTest::newRow("Canada empty") << ca << "" << "100" << false << true << false << "100.00" << "3.30";
         QTest::newRow("Canada letters eCheck capped") << ca << "abc" << "1000" << false << false << false
                                                       << "1000.00" << "6.59";
-        // Rate 0: no flat fee, an eCheck cap of 0.
-        QTest::newRow("UK rate 0") << uk << "0" << "100" << false << true << false << "100.00" << "2.90";
-        QTest::newRow("UK rate 0 eCheck") << uk << "0" << "100" << false << false << false << "100.00" << "0.00";
+        // A rate of 0 is no rate: the built-in 0.5305 applies, as for an empty field.
+        QTest::newRow("UK rate 0") << uk << "0" << "100" << false << true << false << "100.00" << "3.06";
+        QTest::newRow("UK rate 0 eCheck") << uk << "0" << "100" << false << false << false << "100.00" << "2.65";
         QTest::newRow("UK rate 0 eCheck international") << uk << "0" << "100" << false << false << true << "100.00"
-                                                        << "1.00";
+                                                        << "3.65";
+        // "-" and "e" cannot be typed: "-100" types 100 (flat fee 30.00), "1e308" types 1308
+        // (flat fee 392.40).
+        QTest::newRow("UK typed -100") << uk << "-100" << "100" << false << true << false << "100.00" << "32.90";
+        QTest::newRow("Germany typed 1e308") << de << "1e308" << "100" << false << true << false << "100.00"
+                                             << "395.30";
     }
 
     void payPalFee()
