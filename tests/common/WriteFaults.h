@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
+
 #ifdef Q_OS_LINUX
 #include <cerrno>
 #include <dlfcn.h>
