@@ -6,6 +6,8 @@
 #include "CWordWrap.h"
 #include "Localization.h"
 #include "NotepadStore.h"
+#include "NotepadUndoLimit.h"
+#include "NotepadWrapLayout.h"
 #include "PrintSurface.h"
 #include "PrinterSurface.h"
 
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -32,6 +35,18 @@ constexpr int NotepadSaveDelayMs = 2000;
 
 void frmeBayFees::connectNotepad()
 {
+    // A word wider than the box wraps anywhere, however long; the undo history keeps its recent
+    // steps only. Both belong to the document, set up before any text arrives.
+    QTextDocument *previous = txtNotes->document();
+    auto *document = new QTextDocument(txtNotes);
+    document->setDocumentLayout(new NotepadWrapLayout(document));
+    document->setDefaultFont(previous->defaultFont());
+    document->setDocumentMargin(previous->documentMargin());
+    document->setDefaultTextOption(previous->defaultTextOption());
+    txtNotes->setDocument(document);
+    txtNotes->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    new NotepadUndoLimit(txtNotes);
+
     connect(cmdNotepad, &QPushButton::clicked, this, [this] { cmdNotepad_Click(); });
     connect(cmdClearNotepad, &QPushButton::clicked, this, [this] { cmdClearNotepad_Click(); });
     connect(cmdCopyNotepad, &QPushButton::clicked, this, [this] { cmdCopyNotepad_Click(); });

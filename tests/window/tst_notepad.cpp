@@ -1,4 +1,6 @@
 #include "CWordWrap.h"
+#include "NotepadUndoLimit.h"
+#include "NotepadWrapLayout.h"
 #include "NotepadStore.h"
 #include "PrintSurface.h"
 #include "PrinterSurface.h"
@@ -26,7 +28,10 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 namespace {
 
@@ -469,21 +474,109 @@ private Q_SLOTS:
         verifyCaretBeforeFinalLineFeed();
     }
 
+    void undoBringsClearedTextBack_data()
+    {
+        // Lines typed before, each a few steps of the undo history: enough for the oldest to be dropped.
+        QTest::addColumn<int>("linesTypedBefore");
+        QTest::newRow("short notes") << 0;
+        QTest::newRow("after a long history") << NotepadUndoLimit::DefaultKeptSteps;
+    }
+
     void undoBringsClearedTextBack()
     {
+        QFETCH(int, linesTypedBefore);
+
         openNotepad();
         enterUsCalculations();
         notes()->setFocus(Qt::OtherFocusReason);
+        const QString typed = typeManyEdits(linesTypedBefore).value(linesTypedBefore - 1);
         typeIntoNotes(QStringLiteral("Grüße "));
-        button("cmdAddPaymentsToNotes")->click();
+        QTest::mouseClick(button("cmdAddPaymentsToNotes"), Qt::LeftButton);
         const QString before = notes()->toPlainText();
-        QCOMPARE(before, QStringLiteral("Grüße ") + usPayment(1));
+        QCOMPARE(before, typed + QStringLiteral("Grüße ") + usPayment(1));
 
-        button("cmdClearNotepad")->click();
+        QTest::mouseClick(button("cmdClearNotepad"), Qt::LeftButton);
         QCOMPARE(notes()->toPlainText(), QString());
         QVERIFY(notes()->document()->isUndoAvailable());
-        notes()->undo();
+        // Whatever the history was trimmed to meanwhile, the clearing is still the last step.
+        QCoreApplication::processEvents();
+        QTest::mouseClick(notes()->viewport(), Qt::LeftButton);
+        QTest::keyClick(notes(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(notes()->toPlainText(), before);
+    }
+
+    // ---- Undo history ----
+
+    void undoHistoryKeepsRecentStepsOnly()
+    {
+        openNotepad();
+        notes()->setFocus(Qt::OtherFocusReason);
+        const int lines = 3 * NotepadUndoLimit::DefaultKeptSteps;
+        const QStringList afterLine = typeManyEdits(lines);
+        QCoreApplication::processEvents();
+        const int kept = notes()->document()->availableUndoSteps();
+        QVERIFY2(kept <= 2 * NotepadUndoLimit::DefaultKeptSteps, qPrintable(QString::number(kept)));
+        QVERIFY2(kept >= NotepadUndoLimit::DefaultKeptSteps, qPrintable(QString::number(kept)));
+        QCOMPARE(notes()->toPlainText(), afterLine.last());
+        QCOMPARE(notes()->textCursor().position(), int(afterLine.last().size()));
+
+        // Ctrl+Z goes back through the recent lines in order, Ctrl+Shift+Z forward to the end again.
+        const int linesBack = 40;
+        int undone = 0;
+        for (int line = lines - 2; line >= lines - 1 - linesBack; --line) {
+            for (int press = 0; press < 10 && notes()->toPlainText() != afterLine.at(line); ++press) {
+                QTest::keyClick(notes(), Qt::Key_Z, Qt::ControlModifier);
+                ++undone;
+            }
+            QCOMPARE(notes()->toPlainText(), afterLine.at(line));
+        }
+        for (int press = 0; press < undone; ++press)
+            QTest::keyClick(notes(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(notes()->toPlainText(), afterLine.last());
+    }
+
+    // ---- Long words ----
+
+    void longWordsWrapInsideTheBox_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        // Lines end at spaces where there are any.
+        QTest::addColumn<bool>("wrapsAtSpaces");
+
+        QTest::newRow("short words") << QStringLiteral("Grüße aus Köln, ").repeated(40) << true;
+        QTest::newRow("a word of 300 letters") << QStringLiteral("abcdefghij").repeated(30) << false;
+        const QString veryLong = QStringLiteral("abcdefghij").repeated(NotepadWrapLayout::LongWordLength);
+        QTest::newRow("a word of 10000 letters") << veryLong << false;
+        QTest::newRow("words and a word of 10000 letters") << QStringLiteral("Grüße aus Köln ") + veryLong << false;
+    }
+
+    void longWordsWrapInsideTheBox()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(bool, wrapsAtSpaces);
+
+        openNotepad();
+        notes()->setFocus(Qt::OtherFocusReason);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(notes(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notes()->toPlainText(), pasted);
+        QVERIFY(QTest::qWaitForWindowExposed(fixture->window.get()));
+        notes()->viewport()->repaint();
+
+        const QTextLayout *layout = notes()->document()->firstBlock().layout();
+        const qreal width = notes()->viewport()->width() - 2 * notes()->document()->documentMargin();
+        QVERIFY2(layout->lineCount() > 1, qPrintable(QString::number(layout->lineCount())));
+        int laidOut = 0;
+        for (int index = 0; index < layout->lineCount(); ++index) {
+            const QTextLine line = layout->lineAt(index);
+            QVERIFY2(line.naturalTextWidth() <= width + 1, qPrintable(QString::number(index)));
+            if (wrapsAtSpaces && index > 0)
+                QCOMPARE(pasted.at(line.textStart() - 1), QLatin1Char(' '));
+            laidOut += line.textLength();
+        }
+        QCOMPARE(laidOut, int(pasted.size()));
+        QCOMPARE(notes()->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(notes()->document()->defaultFont(), notes()->font());
     }
 
     // ---- Copy ----
@@ -1054,6 +1147,26 @@ private:
     static QString usPayment(int number)
     {
         return expectedPayment(number, QStringLiteral("$"), QStringLiteral("100.00"), QStringLiteral("3.20"));
+    }
+
+    // Types `lines` short lines, some with a typing error put right with Backspace, letting the
+    // event loop run now and then as it would between keys. The text after each line, in order.
+    QStringList typeManyEdits(int lines) const
+    {
+        QStringList afterLine;
+        for (int line = 0; line < lines; ++line) {
+            typeIntoNotes(QStringLiteral("n%1 ").arg(line));
+            if (line % 3 == 0) {
+                typeIntoNotes(QStringLiteral("xy"));
+                QTest::keyClick(notes(), Qt::Key_Backspace);
+                QTest::keyClick(notes(), Qt::Key_Backspace);
+            }
+            typeIntoNotes(QStringLiteral("ok\n"));
+            afterLine.append(notes()->toPlainText());
+            if (line % 50 == 49)
+                QCoreApplication::processEvents();
+        }
+        return afterLine;
     }
 
     // Types into the notepad as the user would, letters beyond ASCII included; "\n" is Return.
