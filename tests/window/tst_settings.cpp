@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSysInfo>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -1078,9 +1079,20 @@ private Q_SLOTS:
         }
 
         obstacle.remove();
-        // A new file that a save killed before its rename left behind goes with the next save.
+        // A new file that a save killed before its rename left behind goes with the next save,
+        // and so does the lock of a copy of the program that died.
         const QString leftover = SettingsStorePath() + QStringLiteral(".new-Ab12Cd");
         QVERIFY(QFile(leftover).open(QIODevice::WriteOnly));
+        QProcess gone;
+        gone.start(QStringLiteral("true"));
+        QVERIFY(gone.waitForStarted());
+        const qint64 deadProcess = gone.processId();
+        QVERIFY(gone.waitForFinished());
+        QFile staleLock(SettingsStorePath() + QStringLiteral(".lock"));
+        QVERIFY(staleLock.open(QIODevice::WriteOnly));
+        staleLock.write(QByteArray::number(deadProcess) + '\n' + QCoreApplication::applicationName().toUtf8() + '\n'
+                        + QSysInfo::machineHostName().toUtf8() + '\n');
+        staleLock.close();
         QVERIFY(WriteSetting(QStringLiteral("Notepad"), QStringLiteral("1")).Ok());
         QVERIFY(!QFile::exists(leftover));
         const QVariantMap stored = storedOnDisk();
