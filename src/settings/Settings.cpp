@@ -13,6 +13,7 @@
 #include <QTemporaryFile>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -131,20 +132,23 @@ std::optional<QByteArray> storeContent(const QString &storePath, const QVariantM
     return written.readAll();
 }
 
-// Whether the new store file gives back exactly these values. QSettings keeps what it read of a
-// file by its name, so the check reads the new file under its own, never seen before.
-bool holdsValues(const QString &newFile, const QVariantMap &values)
+// Whether the new store file is whole: it gives back every value of this save as it was set and
+// still holds every other key it held. The other keys are checked for being there only: QSettings
+// does not always write back a value read from a file that it did not write itself (a "@Variant"
+// number comes back as text, a list holding a NUL differs), and a key it cannot write at all (an
+// empty name) is never carried over. QSettings keeps what it read of a file by its name, so the
+// check reads the new file under its own, never seen before.
+bool holdsValues(const QString &newFile, const QStringList &keptKeys, const QMap<QString, QString> &saved)
 {
     const QSettings check(newFile, QSettings::IniFormat);
-    if (check.status() != QSettings::NoError || check.allKeys().size() != values.size())
+    if (check.status() != QSettings::NoError)
         return false;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+    for (auto it = saved.cbegin(); it != saved.cend(); ++it) {
         const QVariant stored = check.value(it.key());
-        if (stored.typeId() != it.value().typeId()
-            || (stored.typeId() == QMetaType::QString && stored.toString() != it.value().toString()))
+        if (stored.typeId() != QMetaType::QString || stored.toString() != it.value())
             return false;
     }
-    return true;
+    return std::all_of(keptKeys.cbegin(), keptKeys.cend(), [&check](const QString &key) { return check.contains(key); });
 }
 
 // Reads the store, sets the values and replaces the file with the result, all under the store's
@@ -160,13 +164,19 @@ SettingsStatus replaceStoreFile(const QMap<QString, QString> &values)
         return diagnoseFailedWrite();
     RemoveLeftoverNewFiles(path);
     QVariantMap merged;
+    QStringList keptKeys;
     {
         const QSettings current(path, QSettings::IniFormat);
         // A file that could not be read is not overwritten with only the values of this save.
         if (current.status() == QSettings::AccessError)
             return diagnoseFailedWrite();
-        for (const QString &key : current.allKeys())
+        for (const QString &key : current.allKeys()) {
+            if (key.isEmpty())
+                continue;
             merged.insert(key, current.value(key));
+            if (!values.contains(key))
+                keptKeys.append(key);
+        }
     }
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         merged.insert(it.key(), it.value());
@@ -174,7 +184,7 @@ SettingsStatus replaceStoreFile(const QMap<QString, QString> &values)
     if (!content)
         return diagnoseFailedWrite();
     const FileReplaceProblem problem = ReplaceFileVerified(
-        path, *content, [&merged](const QString &newFile) { return holdsValues(newFile, merged); });
+        path, *content, [&](const QString &newFile) { return holdsValues(newFile, keptKeys, values); });
     if (problem == FileReplaceProblem::None)
         return {};
     if (problem == FileReplaceProblem::DiskFull)

@@ -57,6 +57,11 @@ int filterDecimalKey(int keyCode, const FieldState &field, qint64 limit)
         const bool wholeTextSelected = field.selectionLength == field.text.size();
         if (!IsNumericText(candidate) && !wholeTextSelected && !isLoneDecimalPoint(candidate))
             return 0;
+        // The key is judged at the end of the text, but it goes in at the caret: one that would
+        // leave a text the change check empties ("1 2", "5$12") would throw the amount away.
+        const QString after = TextAfterKey(field, keyCode);
+        if (!wholeTextSelected && !IsNumericText(after) && !isLoneDecimalPoint(after))
+            return 0;
     }
     return WholePartFromText(TextAfterKey(field, keyCode)) < limit ? keyCode : 0;
 }
@@ -105,8 +110,7 @@ int FilterRateKey(int keyCode, const FieldState &field)
     const int passed = filterDecimalKey(keyCode, field, CPaymentService::RateLimit);
     if (passed == 0 || passed == KeyBackspace || passed == KeyPaste || passed == KeyCopy)
         return passed;
-    const QString after = TextAfterKey(field, passed);
-    return IsNumericText(after) || isLoneDecimalPoint(after) ? passed : 0;
+    return IsAcceptableRateText(TextAfterKey(field, passed)) ? passed : 0;
 }
 
 bool IsWithinAmountLimit(const QString &text)

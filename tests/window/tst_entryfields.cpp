@@ -177,6 +177,8 @@ private Q_SLOTS:
         QTest::newRow("largest rate") << "" << "999999.99" << "999999.99";
         QTest::newRow("seventh digit refused") << "" << "1000000" << "100000";
         QTest::newRow("17th character refused") << "" << "0.123456789012345" << "0.12345678901234";
+        QTest::newRow("blank after the rate refused") << "" << "91 " << "91";
+        QTest::newRow("no-break space after the rate refused") << "" << QStringLiteral("91\u00a0") << "91";
     }
     void exchangeRateKeys()
     {
@@ -291,6 +293,8 @@ private Q_SLOTS:
             {"backspace joining nine digits refused", "99999999.5", 1, 0, "\b", "99999999.5"},
             {"backspace at the end", "99999999.5", 0, 0, "\b", "99999999."},
             {"other separator amid eight digits", "12345678", 2, 0, ",", "123456.78"},
+            {"blank amid the digits refused", "12", 1, 0, " ", "12"},
+            {"digit before a dollar sign refused", "$12", 3, 0, "5", "$12"},
         };
         for (const FieldInfo &info : Fields) {
             if (info.count)

@@ -1230,6 +1230,38 @@ private Q_SLOTS:
 
     // ---- Two copies of the program saving at once ----
 
+    // A file another program wrote with lines QSettings reads but never writes back as read (a
+    // key without a name, a list holding a NUL, a typed value, a cut group header) still takes
+    // the next save: the values of the save are stored and the other keys kept.
+    void saveOverLinesOfAnotherWriter_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("keptKey");
+        QTest::newRow("key without a name") << QByteArray("[General]\nSite=2\n=x\n") << QString();
+        QTest::newRow("list holding a NUL") << QByteArray("[General]\nA=1,2\0\n", 16) << QStringLiteral("A");
+        QTest::newRow("typed value") << QByteArray("[General]\nA=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x4)\n")
+                                     << QStringLiteral("A");
+        QTest::newRow("broken lines") << QByteArray("[General\nSite=2\n=\n==\nNo equals sign\n[]\nRegularNumeric=1\\\n2\n")
+                                      << QString();
+    }
+
+    void saveOverLinesOfAnotherWriter()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, keptKey);
+        QDir().mkpath(QFileInfo(SettingsStorePath()).absolutePath());
+        QFile raw(SettingsStorePath());
+        QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write(file) == file.size());
+        raw.close();
+        openWindow(false);
+        find<QAction>("mnuOptionsSaveSettings")->trigger();
+        QCOMPARE(takeSettingsMessages(), QStringList());
+        const QVariantMap stored = storedOnDisk();
+        QCOMPARE(stored.value(QStringLiteral("Site")).toString(), QString::number(find<QAction>("mnuOptionsSiteUK")->isChecked() ? 2 : 1));
+        if (!keptKey.isEmpty())
+            QVERIFY(stored.contains(keptKey));
+    }
+
     void writerAloneStoresItsChoices_data()
     {
         QTest::addColumn<QString>("tag");
