@@ -7,6 +7,7 @@
 
 #include "Brand.h"
 #include "CCustomBrand.h"
+#include "FuzzCheck.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -40,12 +41,6 @@ QString g_text;  // the joined text of the current input, for the report of a br
                  detail.toUtf8().constData());
     std::abort();
 }
-
-#define CHECK(condition, detail)                                                                           \
-    do {                                                                                                   \
-        if (!(condition))                                                                                  \
-            broken(#condition, (detail));                                                                  \
-    } while (false)
 
 QStringList values(const BrandValues &brand)
 {

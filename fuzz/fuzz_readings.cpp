@@ -8,6 +8,8 @@
 #include "CAuctionSite.h"
 #include "CDutchAuction.h"
 #include "CRegularAuction.h"
+#include "FuzzCheck.h"
+#include "FuzzInput.h"
 #include "MoneyValue.h"
 #include "NumberText.h"
 
@@ -20,10 +22,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -38,12 +38,6 @@ QString g_text;  // the text of the current input, for the report of a broken in
                  qPrintable(QLocale().name()), g_text.toUtf8().constData(), detail.toUtf8().constData());
     std::abort();
 }
-
-#define CHECK(condition, detail)                                                                           \
-    do {                                                                                                   \
-        if (!(condition))                                                                                  \
-            broken(#condition, (detail));                                                                  \
-    } while (false)
 
 QString number(double value)
 {
@@ -261,14 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const bool comma = control & 1;
     QLocale::setDefault(comma ? commaFormat : pointFormat);
-    if (control & 2) {
-        std::vector<char16_t> units(size / 2);
-        if (!units.empty())
-            std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-        g_text = QString::fromUtf16(units.data(), qsizetype(units.size()));
-    } else {
-        g_text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    }
+    g_text = InputText(data, size, control & 2);
     const qint32 site = (control >> 2) & 7;
     const qint64 factor = qint64(control >> 5) - 3;  // -3 … 4
     checkText(g_text, patterns(comma), site, factor);

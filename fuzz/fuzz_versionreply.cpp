@@ -5,6 +5,7 @@
 // UTF-8); the rest is the reply. Invariants that hold for any reply are checked; a broken one
 // aborts with the reply and the values.
 
+#include "FuzzInput.h"
 #include "VersionReply.h"
 
 #include <QString>
@@ -12,8 +13,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -131,14 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         before.UpdateAddress = QStringLiteral("https://127.0.0.1/earlier.exe");
         before.Message = QStringLiteral("an earlier message");
     }
-    if (control & 8) {
-        std::vector<char16_t> units(size / 2);
-        if (!units.empty())
-            std::memcpy(units.data(), data, units.size() * sizeof(char16_t));
-        g_reply = QString::fromUtf16(units.data(), qsizetype(units.size()));
-    } else {
-        g_reply = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    }
+    g_reply = InputText(data, size, control & 8);
     check(g_reply, before);
     return 0;
 }

@@ -98,16 +98,18 @@ void message(const QString &text, LanguageMessageKind kind = LanguageMessageKind
 }
 
 // The code in a library's file name: what lies between "Lang" and ".dll" ("CalvextraLang407.dll"
-// gives "407"). Empty when the name holds no "Lang" close enough before ".dll".
-QString codeInFileName(const QString &path)
+// gives "407"). Empty when the name holds no "Lang" close enough before ".dll". Only the name
+// counts: the program's folder may be called anything, "Lang" and ".dll" included.
+QString codeInFileName(const QString &fileName)
 {
-    const qsizetype dll = path.indexOf(QLatin1String(".dll"), 0, Qt::CaseInsensitive);
+    const qsizetype dll = fileName.indexOf(QLatin1String(".dll"), 0, Qt::CaseInsensitive);
     if (dll < 0)
         return QString();
-    const qsizetype lang = path.indexOf(QLatin1String("Lang"), std::max<qsizetype>(dll - 9, 0), Qt::CaseInsensitive);
+    const qsizetype lang =
+        fileName.indexOf(QLatin1String("Lang"), std::max<qsizetype>(dll - 9, 0), Qt::CaseInsensitive);
     if (lang < 0 || lang + 4 > dll)
         return QString();
-    return path.mid(lang + 4, dll - (lang + 4));
+    return fileName.mid(lang + 4, dll - (lang + 4));
 }
 
 // Registers the running language's library and makes its resources object.
@@ -184,7 +186,7 @@ void FindLanguageLibraries()
     const QStringList files = folder.entryList({ExecutableName + QStringLiteral("Lang*.dll")}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         const QString path = folder.filePath(file);
-        const QString code = codeInFileName(path);
+        const QString code = codeInFileName(file);
         LanguageInfo entry;
         if (code.isEmpty()) {
             message(QStringLiteral("We could not determine the language code for the dll file called ") + path);

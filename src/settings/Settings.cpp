@@ -171,9 +171,12 @@ SettingsStatus replaceStoreFile(const QMap<QString, QString> &values)
         if (current.status() == QSettings::AccessError)
             return diagnoseFailedWrite();
         for (const QString &key : current.allKeys()) {
-            if (key.isEmpty())
+            // A key that gives no value (no name, or one QSettings reads under another name, as
+            // "MRV/") holds nothing to keep, and written back it would replace the real key's value.
+            const QVariant value = current.value(key);
+            if (key.isEmpty() || !value.isValid())
                 continue;
-            merged.insert(key, current.value(key));
+            merged.insert(key, value);
             if (!values.contains(key))
                 keptKeys.append(key);
         }

@@ -162,6 +162,7 @@ private Q_SLOTS:
     void findLibrariesUnknownCode();
     void findLibrariesWithoutFiles();
     void findLibrariesForgetsEarlierFolder();
+    void findLibrariesInAFolderNamedLikeOne();
 
     void selectLanguageLibrary_data();
     void selectLanguageLibrary();
@@ -549,6 +550,29 @@ void TestLanguages::findLibrariesForgetsEarlierFolder()
     QCOMPARE(LanguageLibraries().size(), 1);
     QCOMPARE(LanguageLibraries().first().Code, u"40C"_qs);
     QCOMPARE(LanguageLibraries().first().LibraryPath, QDir(other.path()).filePath(u"CalvextraLang40C.dll"_qs));
+    setLanguageLibraryFolder(programFolder->path());
+}
+
+void TestLanguages::findLibrariesInAFolderNamedLikeOne()
+{
+    // Only the file's own name holds its code, never the folder's.
+    QTemporaryDir folder(QDir::tempPath() + u"/CalvextraLang407.dll-XXXXXX"_qs);
+    QVERIFY(folder.isValid());
+    setLanguageLibraryFolder(folder.path());
+    const QString unnamed = QDir(folder.path()).filePath(u"CalvextraLang.dll"_qs);
+    const QString french = QDir(folder.path()).filePath(u"CalvextraLang40C.dll"_qs);
+    QVERIFY(QFile::copy(QStringLiteral(FRENCH_TEST_LIBRARY), unnamed));
+    QVERIFY(QFile::copy(QStringLiteral(FRENCH_TEST_LIBRARY), french));
+
+    FindLanguageLibraries();
+
+    QCOMPARE(LanguageLibraries().size(), 2);
+    QVERIFY(LanguageLibraries()[0].Code.isEmpty());
+    QVERIFY(LanguageLibraries()[0].LibraryPath.isEmpty());
+    QCOMPARE(LanguageLibraries()[1].Code, u"40C"_qs);
+    QCOMPARE(LanguageLibraries()[1].LibraryPath, french);
+    QCOMPARE(messageTexts(),
+             QStringList({u"We could not determine the language code for the dll file called "_qs + unnamed}));
     setLanguageLibraryFolder(programFolder->path());
 }
 

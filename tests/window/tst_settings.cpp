@@ -1241,6 +1241,8 @@ private Q_SLOTS:
         QTest::newRow("list holding a NUL") << QByteArray("[General]\nA=1,2\0\n", 16) << QStringLiteral("A");
         QTest::newRow("typed value") << QByteArray("[General]\nA=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x4)\n")
                                      << QStringLiteral("A");
+        QTest::newRow("key read under another name") << QByteArray("[General]\nSite/=3\nStayOnTop=abc\n")
+                                                     << QString();
         QTest::newRow("broken lines") << QByteArray("[General\nSite=2\n=\n==\nNo equals sign\n[]\nRegularNumeric=1\\\n2\n")
                                       << QString();
     }
