@@ -171,10 +171,12 @@ SettingsStatus replaceStoreFile(const QMap<QString, QString> &values)
         if (current.status() == QSettings::AccessError)
             return diagnoseFailedWrite();
         for (const QString &key : current.allKeys()) {
-            // A key that gives no value (no name, or one QSettings reads under another name, as
-            // "MRV/") holds nothing to keep, and written back it would replace the real key's value.
+            // A key QSettings reads under another name ("MRV/" as "MRV") gives that key's value or
+            // none: written back it would replace the real key's value, with an old one or with
+            // nothing. Nor can a key without a name be written.
             const QVariant value = current.value(key);
-            if (key.isEmpty() || !value.isValid())
+            if (key.isEmpty() || key != key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'))
+                || !value.isValid())
                 continue;
             merged.insert(key, value);
             if (!values.contains(key))
