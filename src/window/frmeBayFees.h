@@ -63,17 +63,11 @@ public:
     bool ItemSold() const;
     void UpdateListingFees();
     void CalculateRegularFees();
-    void DidNotMeetReserve();
-    void ExtraFeatures();
 
     // Multiple-item tab.
     void FillDutchFinalPrice();
     void ValidateDutchTextEntries();
-    void CalcTotalDutchSales();
     void DutchCalculate();
-    void DutchInsertionFee();
-    void DutchExtraFeatures();
-    void DutchCommission();
 
     // Payment tab.
     void CalculatePaymentFees();
@@ -138,8 +132,6 @@ private:
     // Single-item tab (frmeBayFees_singleitem.cpp).
     ListingOptions RegularListingOptions() const;
     void ClearRegularResults();
-    void RegularInsertionFee();
-    void RegularFinalValueFee();
     void UpdateStartingPriceCaption();
     void UpdateReserveList();
     void SetRealEstateAvailable(bool available);

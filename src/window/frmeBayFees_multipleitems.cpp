@@ -3,6 +3,7 @@
 #include "frmeBayFees.h"
 
 #include "ConnectorLine.h"
+#include "ListingFees.h"
 #include "Localization.h"
 #include "NumberText.h"
 
@@ -93,10 +94,13 @@ void frmeBayFees::DutchCalculate()
     FillDutchFinalPrice();
     if (DutchEntriesComplete()) {
         ValidateDutchTextEntries();
-        DutchInsertionFee();
-        DutchExtraFeatures();
-        CalcTotalDutchSales();
-        DutchCommission();
+        const LotListingFees fees = ComputeLotListingFees(m_oDutchAuction, DutchListingOptions(),
+                                                          txtDutchItemsOffered->text(), txtDutchItemsSold->text());
+        txtExtraFeaturesDutch->setText(fees.ExtrasText);
+        txtTotalDutchAuctionSales->setText(fees.TotalSalesText);
+        txtDutchFees->setText(fees.TotalText);
+        txtDutchCostPerItem->setText(fees.CostPerItemText.isEmpty() ? GetLocalizedString(QStringLiteral("N/A<0619>"))
+                                                                    : fees.CostPerItemText);
     }
     for (QLineEdit *field : {txtDutchOpeningPrice, txtDutchFinalPrice, txtTotalDutchAuctionSales})
         field->setText(ReformatAsMoney(field->text()));
@@ -128,42 +132,6 @@ void frmeBayFees::ValidateDutchTextEntries()
     if (sold == 0)
         txtDutchFinalPrice->setText(QStringLiteral("0"));
     txtDutchItemsSold->setText(QString::number(sold));
-}
-
-void frmeBayFees::CalcTotalDutchSales()
-{
-    const MoneyValue sales = MoneyFromText(txtDutchFinalPrice->text()).times(countIn(txtDutchItemsSold));
-    txtTotalDutchAuctionSales->setText(PlainText(sales));
-}
-
-void frmeBayFees::DutchInsertionFee()
-{
-    const MoneyValue opening = MoneyFromText(txtDutchOpeningPrice->text());
-    txtDutchFees->setText(m_oDutchAuction.InsertionFee(PlainText(opening), countIn(txtDutchItemsOffered),
-                                                       chkDutchTwoCategories->isChecked()));
-}
-
-void frmeBayFees::DutchExtraFeatures()
-{
-    MoneyValue fees = MoneyFromText(txtDutchFees->text());
-    const qint32 offered = IsNumericText(txtDutchItemsOffered->text()) ? countIn(txtDutchItemsOffered) : 0;
-    const float extras = m_oDutchAuction.ExtraFeaturesTotal(DutchListingOptions(), offered);
-    txtExtraFeaturesDutch->setText(MoneyText(extras));
-    fees += MoneyValue::fromSingle(extras);
-    txtDutchFees->setText(MoneyText(fees));
-}
-
-void frmeBayFees::DutchCommission()
-{
-    MoneyValue fees = MoneyFromText(txtDutchFees->text());
-    const qint16 sold = countIn(txtDutchItemsSold);
-    const float commission = SingleFromText(m_oDutchAuction.FVF(txtDutchFinalPrice->text(), txtDutchItemsSold->text()));
-    fees += MoneyValue::fromSingle(commission);
-    txtDutchFees->setText(MoneyText(fees));
-    if (sold != 0)
-        txtDutchCostPerItem->setText(MoneyText(fees.toDouble() / sold));
-    else
-        txtDutchCostPerItem->setText(GetLocalizedString(QStringLiteral("N/A<0619>")));
 }
 
 void frmeBayFees::UpdateDutchPriceCaption()

@@ -3,6 +3,7 @@
 #include "frmeBayFees.h"
 
 #include "ConnectorLine.h"
+#include "ListingFees.h"
 #include "Localization.h"
 #include "NumberText.h"
 
@@ -167,10 +168,11 @@ void frmeBayFees::CalculateRegularFees()
         closing = opening;
     txtPrice->setText(PlainText(closing));
 
-    RegularInsertionFee();
-    DidNotMeetReserve();
-    RegularFinalValueFee();
-    ExtraFeatures();
+    const RegularListingFees fees = ComputeRegularListingFees(m_oRegularAuction, RegularListingOptions(), ItemSold());
+    txtInsertionFee->setText(fees.InsertionFeeText);
+    txtExtras->setText(fees.ExtrasText);
+    txtFVF->setText(fees.FinalValueFeeText);
+    txtFees->setText(fees.TotalText);
 
     if (!chkDidNotSell->isChecked())
         txtPrice->setText(PlainText(closing));
@@ -182,42 +184,6 @@ void frmeBayFees::ClearRegularResults()
 {
     for (QLineEdit *result : {txtInsertionFee, txtExtras, txtFVF, txtFees})
         result->setText(QString());
-}
-
-void frmeBayFees::RegularInsertionFee()
-{
-    const ListingOptions o = RegularListingOptions();
-    const QString fee = m_oRegularAuction.InsertionFee(o.StartingPriceText, o.TwoCategories, o.RealEstate, o.Vehicle,
-                                                       o.Motorcycle, o.Timeshare, o.RealEstateType);
-    txtInsertionFee->setText(fee);
-    txtFees->setText(fee);
-}
-
-void frmeBayFees::DidNotMeetReserve()
-{
-    // Only a reserve auction that did not sell pays the reserve fee, shown as part of the listing fee.
-    if (ItemSold() || cboIsReserve->currentIndex() != 1)
-        return;
-    const float reserveFee = SingleFromText(
-        m_oRegularAuction.ReserveFee(txtStartingPrice->text(), chkTwoCategories->isChecked(), chkVehicle->isChecked()));
-    txtInsertionFee->setText(MoneyText(SingleFromText(txtInsertionFee->text()) + reserveFee));
-    txtFees->setText(MoneyText(SingleFromText(txtFees->text()) + reserveFee));
-}
-
-void frmeBayFees::RegularFinalValueFee()
-{
-    if (!ItemSold())
-        return;
-    txtFVF->setText(m_oRegularAuction.FVF(txtPrice->text(), chkRealEstate->isChecked(), chkVehicle->isChecked(),
-                                          chkDidNotSell->isChecked(), optMotorcycle->isChecked()));
-    txtFees->setText(PlainText(SingleFromText(txtFVF->text()) + SingleFromText(txtFees->text())));
-}
-
-void frmeBayFees::ExtraFeatures()
-{
-    const QString extras = m_oRegularAuction.ExtraFeaturesFee(RegularListingOptions());
-    txtExtras->setText(ReformatAsMoney(extras));
-    txtFees->setText(MoneyText(SingleFromText(extras) + SingleFromText(txtFees->text())));
 }
 
 void frmeBayFees::UpdateStartingPriceCaption()

@@ -1,5 +1,6 @@
 #include "CAuctionSite.h"
 #include "CDutchAuction.h"
+#include "ListingFees.h"
 #include "ListingOptions.h"
 #include "NumberText.h"
 #include "TestLocales.h"
@@ -88,6 +89,8 @@ private Q_SLOTS:
     void finalValueFee();
     void extraFeatures_data();
     void extraFeatures();
+    void tabFees_data();
+    void tabFees();
     void changeOfSiteAppliesToNextComputation();
 };
 
@@ -335,6 +338,43 @@ void TestLotFees::extraFeatures()
     CDutchAuction lot;
     lot.setSite(&schedule);
     QCOMPARE(MoneyText(lot.ExtraFeaturesTotal(options, itemsOffered)), inLocale(expected));
+}
+
+// The lot tab's figures (extras, total sales, fees, cost per item). An offered count whose text is
+// no number sets the insertion fee but prices home-page featured as for no items.
+void TestLotFees::tabFees_data()
+{
+    QTest::addColumn<ListingOptions>("options");
+    QTest::addColumn<QString>("offeredText");
+    QTest::addColumn<QStringList>("expected");
+    const auto lot = [](std::initializer_list<F> chosen, const char *price, qint32 offered, qint32 sold) {
+        ListingOptions o = with(chosen);
+        o.StartingPriceText = o.ClosingPriceText = QString::fromLatin1(price);
+        o.ItemsOffered = offered;
+        o.ItemsSold = sold;
+        return o;
+    };
+    // 4.80 + 79.95 + 2.63 = 87.38, 17.476 per item.
+    QTest::newRow("two categories") << lot({F::HomePageFeatured, F::TwoCategories}, "10.00", 5, 5) << "5"
+                                    << QStringList{"79.95", "50.00", "87.38", "17.48"};
+    QTest::newRow("offered no number") << lot({F::HomePageFeatured}, "10.00", 5, 5) << "5abc"
+                                       << QStringList{"39.95", "50.00", "44.98", "9.00"};
+    QTest::newRow("none sold") << lot({}, "1.00", 3, 0) << "3" << QStringList{"0.00", "0.00", "0.35", ""};
+}
+
+void TestLotFees::tabFees()
+{
+    QFETCH(ListingOptions, options);
+    QFETCH(QString, offeredText);
+    QFETCH(QStringList, expected);
+    CAuctionSite schedule;
+    schedule.setSite(US);
+    CDutchAuction lot;
+    lot.setSite(&schedule);
+    options.StartingPriceText = options.ClosingPriceText = inLocale(options.StartingPriceText);
+    const LotListingFees fees = ComputeLotListingFees(lot, options, offeredText, QString::number(options.ItemsSold));
+    const QStringList shown{fees.ExtrasText, fees.TotalSalesText, fees.TotalText, fees.CostPerItemText};
+    QCOMPARE(shown.join(u'|'), inLocale(expected.join(u'|')));
 }
 
 void TestLotFees::changeOfSiteAppliesToNextComputation()

@@ -1,5 +1,6 @@
 #include "CAuctionSite.h"
 #include "CRegularAuction.h"
+#include "ListingFees.h"
 #include "ListingOptions.h"
 #include "TestLocales.h"
 
@@ -107,6 +108,8 @@ private Q_SLOTS:
     void reserveFee();
     void extraFeatures_data();
     void extraFeatures();
+    void tabFees_data();
+    void tabFees();
     void siteCodeOutsideSchedule_data();
     void siteCodeOutsideSchedule();
     void noScheduleHandedOver();
@@ -664,6 +667,44 @@ void TestRegularAuction::extraFeatures()
                                       o.Slideshow, o.Scheduled, o.ListingDesigner, o.Subtitle),
              inLocale(expected));
     QCOMPARE(auction.ExtraFeaturesFee(options), inLocale(expected));
+}
+
+// The single-item tab's figures (insertion, extras, final value fee, total): the reserve fee joins
+// the insertion fee only when a reserve auction did not sell.
+void TestRegularAuction::tabFees_data()
+{
+    QTest::addColumn<ListingOptions>("options");
+    QTest::addColumn<bool>("itemSold");
+    QTest::addColumn<QStringList>("expected");
+    const auto listing = [](std::initializer_list<F> chosen, const char *start, const char *close, bool reserve) {
+        ListingOptions o = with(chosen);
+        o.StartingPriceText = QString::fromLatin1(start);
+        o.ClosingPriceText = QString::fromLatin1(close);
+        o.IsReserve = reserve;
+        return o;
+    };
+    QTest::newRow("sold") << listing({F::Bold}, "10", "25", false) << true
+                          << QStringList{"0.60", "1.00", "1.31", "2.91"};
+    QTest::newRow("reserve not met") << listing({F::Gallery, F::TwoCategories}, "150", "100", true) << false
+                                     << QStringList{"8.80", "0.50", "", "9.30"};
+    QTest::newRow("unsold, no reserve") << listing({}, "0.99", "", false) << false
+                                        << QStringList{"0.30", "0.00", "", "0.30"};
+}
+
+void TestRegularAuction::tabFees()
+{
+    QFETCH(ListingOptions, options);
+    QFETCH(bool, itemSold);
+    QFETCH(QStringList, expected);
+    CAuctionSite schedule;
+    schedule.setSite(US);
+    CRegularAuction auction;
+    auction.setSite(&schedule);
+    options.StartingPriceText = inLocale(options.StartingPriceText);
+    options.ClosingPriceText = inLocale(options.ClosingPriceText);
+    const RegularListingFees fees = ComputeRegularListingFees(auction, options, itemSold);
+    const QStringList shown{fees.InsertionFeeText, fees.ExtrasText, fees.FinalValueFeeText, fees.TotalText};
+    QCOMPARE(shown.join(u'|'), inLocale(expected.join(u'|')));
 }
 
 namespace {

@@ -1,0 +1,59 @@
+#include "ListingFees.h"
+
+#include "NumberText.h"
+
+RegularListingFees ComputeRegularListingFees(const CRegularAuction &auction, const ListingOptions &options,
+                                             bool itemSold)
+{
+    RegularListingFees fees;
+    fees.InsertionFeeText =
+        auction.InsertionFee(options.StartingPriceText, options.TwoCategories, options.RealEstate, options.Vehicle,
+                             options.Motorcycle, options.Timeshare, options.RealEstateType);
+    QString total = fees.InsertionFeeText;
+
+    // Only a reserve auction that did not sell pays the reserve fee, shown as part of the listing fee.
+    if (!itemSold && options.IsReserve) {
+        const float reserveFee =
+            SingleFromText(auction.ReserveFee(options.StartingPriceText, options.TwoCategories, options.Vehicle));
+        fees.InsertionFeeText = MoneyText(SingleFromText(fees.InsertionFeeText) + reserveFee);
+        total = MoneyText(SingleFromText(total) + reserveFee);
+    }
+
+    if (itemSold) {
+        fees.FinalValueFeeText = auction.FVF(options.ClosingPriceText, options.RealEstate, options.Vehicle,
+                                             options.DidNotSell, options.Motorcycle);
+        total = PlainText(SingleFromText(fees.FinalValueFeeText) + SingleFromText(total));
+    }
+
+    const QString extras = auction.ExtraFeaturesFee(options);
+    fees.ExtrasText = ReformatAsMoney(extras);
+    fees.TotalText = MoneyText(SingleFromText(extras) + SingleFromText(total));
+    return fees;
+}
+
+LotListingFees ComputeLotListingFees(const CDutchAuction &lot, const ListingOptions &options,
+                                     QStringView itemsOfferedText, QStringView itemsSoldText)
+{
+    LotListingFees fees;
+    const qint16 offered = qint16(options.ItemsOffered);
+    const qint16 sold = qint16(options.ItemsSold);
+
+    fees.InsertionFeeText =
+        lot.InsertionFee(PlainText(MoneyFromText(options.StartingPriceText)), offered, options.TwoCategories);
+
+    const float extras =
+        lot.ExtraFeaturesTotal(options, IsNumericText(itemsOfferedText) ? qint32(offered) : 0);
+    fees.ExtrasText = MoneyText(extras);
+    MoneyValue total = MoneyFromText(fees.InsertionFeeText);
+    total += MoneyValue::fromSingle(extras);
+    const QString withExtras = MoneyText(total);
+
+    fees.TotalSalesText = ReformatAsMoney(PlainText(MoneyFromText(options.ClosingPriceText).times(sold)));
+
+    total = MoneyFromText(withExtras);
+    total += MoneyValue::fromSingle(SingleFromText(lot.FVF(options.ClosingPriceText, itemsSoldText)));
+    fees.TotalText = MoneyText(total);
+    if (sold != 0)
+        fees.CostPerItemText = MoneyText(total.toDouble() / sold);
+    return fees;
+}

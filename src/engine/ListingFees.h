@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CDutchAuction.h"
+#include "CRegularAuction.h"
+#include "ListingOptions.h"
+
+#include <QString>
+#include <QStringView>
+
+// The figures a calculator tab shows, as the texts it shows them. Each total is built the way
+// the tab always built it: every partial sum goes through its displayed text before the next
+// fee is added, so a cent rounded on screen is the cent carried on.
+
+struct RegularListingFees
+{
+    QString InsertionFeeText;  // with the reserve fee of a reserve auction that did not sell
+    QString ExtrasText;
+    QString FinalValueFeeText;  // empty when the item did not sell
+    QString TotalText;
+};
+
+// The single item's fees, from the entries as the tab holds them after its own clean-up
+// (closing price raised to the opening bid of a no-reserve auction).
+RegularListingFees ComputeRegularListingFees(const CRegularAuction &auction, const ListingOptions &options,
+                                             bool itemSold);
+
+struct LotListingFees
+{
+    QString InsertionFeeText;
+    QString ExtrasText;
+    QString TotalSalesText;
+    QString TotalText;
+    QString CostPerItemText;  // empty when no item sold: the tab shows its own "not applicable"
+};
+
+// The lot's fees, from the entries as the tab holds them after its own clean-up. The counts
+// come from the options; the count texts themselves decide what the lot fees read from text
+// (a count text that is no number adds no per-item extras).
+LotListingFees ComputeLotListingFees(const CDutchAuction &lot, const ListingOptions &options,
+                                     QStringView itemsOfferedText, QStringView itemsSoldText);
