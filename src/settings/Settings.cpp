@@ -114,7 +114,7 @@ constexpr int LockWaitMs = 15000;
 // store (a leftover new file, should the program die), which is removed again.
 std::optional<QByteArray> storeContent(const QString &storePath, const QVariantMap &values)
 {
-    QTemporaryFile scratch(storePath + QStringLiteral(".new-XXXXXX"));
+    QTemporaryFile scratch(NewFileTemplate(storePath));
     if (!scratch.open())
         return std::nullopt;
     scratch.close();

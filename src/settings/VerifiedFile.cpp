@@ -101,17 +101,18 @@ bool readsBackAs(const QString &path, const QByteArray &content)
 
 } // namespace
 
-QString LeftoverNewFilePattern(const QString &fileName)
+QString NewFileTemplate(const QString &path)
 {
-    return fileName + QStringLiteral(".new-*");
+    return path + QStringLiteral(".new-XXXXXX");
 }
 
 void RemoveLeftoverNewFiles(const QString &path, qint64 minimumAgeMs)
 {
-    const QFileInfo file(path);
+    const QString pattern = QFileInfo(NewFileTemplate(path)).fileName().replace(QStringLiteral("XXXXXX"),
+                                                                                 QStringLiteral("*"));
     const QDateTime now = QDateTime::currentDateTime();
-    const QFileInfoList leftovers = file.absoluteDir().entryInfoList({LeftoverNewFilePattern(file.fileName())},
-                                                                     QDir::Files | QDir::Hidden | QDir::System);
+    const QFileInfoList leftovers =
+        QFileInfo(path).absoluteDir().entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &leftover : leftovers) {
         if (leftover.lastModified().msecsTo(now) >= minimumAgeMs)
             QFile::remove(leftover.filePath());
@@ -121,7 +122,7 @@ void RemoveLeftoverNewFiles(const QString &path, qint64 minimumAgeMs)
 FileReplaceProblem ReplaceFileVerified(const QString &path, const QByteArray &content,
                                        const std::function<bool(const QString &newFile)> &accept)
 {
-    QTemporaryFile newFile(path + QStringLiteral(".new-XXXXXX"));
+    QTemporaryFile newFile(NewFileTemplate(path));
     if (!newFile.open())
         return problemOfErrno(errno);
     // The file keeps the permissions of the one it replaces; a new one those of a file the user saves.

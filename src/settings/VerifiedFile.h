@@ -28,5 +28,6 @@ FileReplaceProblem ReplaceFileVerified(const QString &path, const QByteArray &co
 // minimumAgeMs old. A caller that holds the file's lock knows that all of them are left over.
 void RemoveLeftoverNewFiles(const QString &path, qint64 minimumAgeMs = 0);
 
-// The name pattern of those new files, for a file name: "<name>.new-*".
-QString LeftoverNewFilePattern(const QString &fileName);
+// The QTemporaryFile template of a new file beside path, "<path>.new-XXXXXX": a scratch file made
+// there by another writer is taken for a leftover too.
+QString NewFileTemplate(const QString &path);
