@@ -1,5 +1,6 @@
 #include "ListingFees.h"
 
+#include "CAuctionSite.h"
 #include "NumberText.h"
 
 RegularListingFees ComputeRegularListingFees(const CRegularAuction &auction, const ListingOptions &options,
@@ -56,4 +57,32 @@ LotListingFees ComputeLotListingFees(const CDutchAuction &lot, const ListingOpti
     if (sold != 0)
         fees.CostPerItemText = MoneyText(total.toDouble() / sold);
     return fees;
+}
+
+MoneyValue RegularClosingPrice(const ListingOptions &options)
+{
+    const MoneyValue opening = MoneyFromText(options.StartingPriceText);
+    const MoneyValue closing = MoneyFromText(options.ClosingPriceText);
+    return !options.IsReserve && closing < opening ? opening : closing;
+}
+
+bool RegularItemSold(const ListingOptions &options)
+{
+    if (options.DidNotSell)
+        return false;
+    return !(options.IsReserve && MoneyFromText(options.ClosingPriceText) < MoneyFromText(options.StartingPriceText));
+}
+
+QString ListingTotalText(const CAuctionSite &site, const ListingSnapshot &listing)
+{
+    if (!listing.HasFees)
+        return QString();
+    if (listing.Type == ListingSnapshot::Kind::MultipleItems) {
+        CDutchAuction lot;
+        lot.setSite(&site);
+        return ComputeLotListingFees(lot, listing.Options, listing.ItemsOfferedText, listing.ItemsSoldText).TotalText;
+    }
+    CRegularAuction auction;
+    auction.setSite(&site);
+    return ComputeRegularListingFees(auction, listing.Options, listing.ItemSold).TotalText;
 }

@@ -3,6 +3,8 @@
 #include "CDutchAuction.h"
 #include "CRegularAuction.h"
 #include "ListingOptions.h"
+#include "ListingSnapshot.h"
+#include "MoneyValue.h"
 
 #include <QString>
 #include <QStringView>
@@ -38,3 +40,13 @@ struct LotListingFees
 // (a count text that is no number adds no per-item extras).
 LotListingFees ComputeLotListingFees(const CDutchAuction &lot, const ListingOptions &options,
                                      QStringView itemsOfferedText, QStringView itemsSoldText);
+
+// The single-item tab's clean-up of the closing price: a no-reserve auction closes at least at
+// its opening bid.
+MoneyValue RegularClosingPrice(const ListingOptions &options);
+// Whether the single item sold: not ticked as unsold, and a reserve auction's closing bid met
+// the reserve.
+bool RegularItemSold(const ListingOptions &options);
+
+// The tab's Total eBay Fees for a listing on a schedule ("" when the tab shows no fees).
+QString ListingTotalText(const CAuctionSite &site, const ListingSnapshot &listing);

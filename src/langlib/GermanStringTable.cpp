@@ -394,6 +394,14 @@ constexpr StringTableEntry Table[] = {
     {785, u"Der Datenträger ist voll."},
     {786, u"Die Datei konnte nicht geschrieben werden."},
     {787, u"Ihre Auswahl bleibt wirksam, bis das Programm beendet wird."},
+    // Das Menü Extras (800-809).
+    {800, u"&Extras"},
+    {801, u"&Gebührenaufstellung"},
+    {802, u"G&ewinn und Gewinnschwelle"},
+    {803, u"eBay-&Seiten vergleichen"},
+    // Die Gebührenaufstellung (810-839).
+    // Gewinn und Gewinnschwelle (840-869).
+    // Seiten vergleichen (870-899).
     {5000, u"Wertolino"},
 };
 

@@ -396,6 +396,14 @@ constexpr StringTableEntry Table[] = {
     {785, u"The disk is full."},
     {786, u"The file could not be written."},
     {787, u"Your choices stay in effect until the program is closed."},
+    // The Tools menu (800-809).
+    {800, u"&Tools"},
+    {801, u"&Fee Breakdown"},
+    {802, u"&Profit and Break-even"},
+    {803, u"&Compare Sites"},
+    // The fee breakdown (810-839).
+    // Profit and break-even (840-869).
+    // Compare sites (870-899).
     {5000, u"Calvextra"},
 };
 

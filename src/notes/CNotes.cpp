@@ -99,3 +99,11 @@ QString CNotes::AddToNotesPayment(const QString &PaymentAmount, const QString &P
         + L(u"PayPal Fee: <0656>") + P + PayPalFee + LineEnd
         + Separator + LineEnd;
 }
+
+QString CNotes::AddToNotesLines(const QString &Heading, const QStringList &Lines)
+{
+    QString summary = Separator + LineEnd + nextNumber() + Heading + LineEnd;
+    for (const QString &line : Lines)
+        summary += line + LineEnd;
+    return summary + Separator + LineEnd;
+}

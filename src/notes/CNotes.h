@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CAuctionSite;
 
@@ -17,6 +18,9 @@ public:
                             const QString &NumberSold, const QString &SoldAt, const QString &TotalRevenue,
                             const QString &TotalFees, const QString &FeesPerItem, const CAuctionSite &Site);
     QString AddToNotesPayment(const QString &PaymentAmount, const QString &PayPalFee, const CAuctionSite &Site);
+    // A tool panel's summary: its heading after the running number, then its lines as written
+    // (the panel has put in the labels and currencies), between the separators.
+    QString AddToNotesLines(const QString &Heading, const QStringList &Lines);
 
     // Numbering starts again at 1 after this. The notepad never calls it: clearing the notepad
     // keeps the count going.

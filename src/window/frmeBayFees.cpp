@@ -127,6 +127,7 @@ frmeBayFees::~frmeBayFees()
 void frmeBayFees::ApplyLocalizedCaptions()
 {
     m_captions->apply();
+    ApplyToolPanelCaptions();
     FillPictureLists();
     SelectSite(m_oSite.Site());
     FillListingTypes();
@@ -214,6 +215,7 @@ void frmeBayFees::SelectSite(qint32 site)
     DutchCalculate();
     CalculatePaymentFees();
     HighlightShippingCountry();
+    RefreshToolPanels();
 }
 
 void frmeBayFees::RefreshOptionStates()

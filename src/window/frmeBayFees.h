@@ -6,6 +6,7 @@
 #include "CPaymentService.h"
 #include "CRegularAuction.h"
 #include "ListingOptions.h"
+#include "ListingSnapshot.h"
 #include "Settings.h"
 
 #include <QList>
@@ -34,6 +35,7 @@ class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QUrl;
+class ToolPanel;
 
 // The calculator window: four tabs (single item, multiple items, payment services, shipping),
 // the notepad band below them and the menu bar. Every change of an input recalculates its tab at
@@ -80,6 +82,20 @@ public:
 
     bool NotepadVisible() const { return m_notepadVisible; }
 
+    // The tool panels (frmeBayFees_tools.cpp). The listing they follow is that of the single-item
+    // or the multiple-item tab, whichever was shown last.
+    ListingSnapshot CurrentListing() const;
+    PaymentChoices CurrentPaymentChoices() const;
+    // Each site's exchange rate: the current site's as typed, the others' as stored.
+    SiteRateTexts SiteRates() const;
+    // A tool's summary, numbered like the tabs' summaries, at the end of the notepad.
+    void AddToNotepad(const QString &heading, const QStringList &lines);
+    // The panel stored under a setting name, once it has been made (nullptr before).
+    ToolPanel *ShownToolPanel(const QString &settingName) const;
+    static constexpr std::size_t ToolPanelCount = 3;
+    static constexpr const char *ToolPanelSettingNames[ToolPanelCount] = {"FeeBreakdownPanel", "ProfitPanel",
+                                                                          "CompareSitesPanel"};
+
     // The help file of the running language in the program's folder.
     static QString HelpFilePath();
     // The program File > New Window starts: this program itself unless set.
@@ -97,6 +113,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     friend class EntryFieldEvents;
@@ -115,6 +132,14 @@ private:
     void connectMenus();
     void connectHelpMenu();
     void keepRemainingDesignTexts();
+    void buildToolsMenu(QMenu *tools);
+    void connectToolsMenu();
+    ToolPanel *toolPanel(std::size_t index);
+    void RestoreToolPanels();
+    void AppendToolPanelSettings(SettingValues &values) const;
+    void ApplyToolPanelCaptions();
+    // Every shown panel works the current listing out again.
+    void RefreshToolPanels();
     // Shortcuts, Tab in the notepad, names for screen readers (frmeBayFees_accessibility.cpp).
     void installAccessibility();
     void ApplyAccessibleNames();
@@ -230,6 +255,11 @@ private:
     CaptionTable *m_captions = nullptr;
     EntryFieldEvents *m_entryFieldEvents = nullptr;
     AccessibleNames *m_accessibleNames = nullptr;
+    std::array<ToolPanel *, ToolPanelCount> m_toolPanels{};
+    int m_listingTab = 0;
+    // Set while the window is built and its settings loaded: the panels wait for the first show.
+    bool m_buildingWindow = true;
+    bool m_shownOnce = false;
 
 public:
     // The controls, by the names they carry as objectName.
@@ -237,7 +267,8 @@ public:
 
     // Menus.
     QMenu *mnuFile = nullptr, *mnuOptions = nullptr, *mnuOptionsSite = nullptr, *menuLang = nullptr,
-          *mnuHelp = nullptr, *mnuHelpSources = nullptr;
+          *mnuHelp = nullptr, *mnuHelpSources = nullptr, *mnuTools = nullptr;
+    QAction *mnuToolsFeeBreakdown = nullptr, *mnuToolsProfit = nullptr, *mnuToolsCompareSites = nullptr;
     QAction *mnuFileNewWindow = nullptr, *mnuFilePrint = nullptr, *mnuFileExit = nullptr;
     QAction *mnuFileSaveNotepadAs = nullptr;
     QAction *mnuOptionsSaveSettings = nullptr, *mnuOptionsOnTop = nullptr;

@@ -76,6 +76,8 @@ void frmeBayFees::buildMenus()
         menuLang->addAction(mnuLang[i]);
     }
 
+    buildToolsMenu(addMenu(this, bar, "mnuTools", c, "&Tools<0800>"));
+
     mnuHelp = addMenu(this, bar, "mnuHelp", c, "&Help<0434>");
     mnuHelpContents = addItem(mnuHelp, "mnuHelpContents", c, "&Contents<0435>");
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", c, "&About<0436>");
@@ -118,6 +120,7 @@ void frmeBayFees::connectMenus()
     for (std::size_t index = 0; index < mnuLang.size(); ++index)
         connect(mnuLang[index], &QAction::triggered, this, [this, index] { mnuLang_Click(int(index)); });
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { SSTab1_Click(tab); });
+    connectToolsMenu();
 }
 
 void frmeBayFees::mnuLang_Click(int index)

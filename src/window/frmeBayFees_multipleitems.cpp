@@ -104,6 +104,8 @@ void frmeBayFees::DutchCalculate()
     }
     for (QLineEdit *field : {txtDutchOpeningPrice, txtDutchFinalPrice, txtTotalDutchAuctionSales})
         field->setText(ReformatAsMoney(field->text()));
+    if (m_listingTab == 1)
+        RefreshToolPanels();
 }
 
 void frmeBayFees::FillDutchFinalPrice()

@@ -92,12 +92,14 @@ bool frmeBayFees::eventFilter(QObject *watched, QEvent *event)
 
 void frmeBayFees::CalculatePaymentFees()
 {
-    if (txtPaymentAmount->text().isEmpty())
-        return;
-    CalculatePayPalFee();
-    // The fee is rounded to cents only here, for the eye.
-    txtPaymentAmount->setText(ReformatAsMoney(txtPaymentAmount->text()));
-    txtPayPalFee->setText(ReformatAsMoney(txtPayPalFee->text()));
+    if (!txtPaymentAmount->text().isEmpty()) {
+        CalculatePayPalFee();
+        // The fee is rounded to cents only here, for the eye.
+        txtPaymentAmount->setText(ReformatAsMoney(txtPaymentAmount->text()));
+        txtPayPalFee->setText(ReformatAsMoney(txtPayPalFee->text()));
+    }
+    // The profit follows the payment choices, with or without an amount on this tab.
+    RefreshToolPanels();
 }
 
 void frmeBayFees::CalculatePayPalFee()

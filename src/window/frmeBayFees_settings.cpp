@@ -145,6 +145,7 @@ void frmeBayFees::closeEvent(QCloseEvent *event)
         m_unloaded = true;
         SettingValues values{{QStringLiteral("Site"), QString::number(m_oSite.Site())}};
         appendConversionRate(values);
+        AppendToolPanelSettings(values);
         ReportUnsavedSettings(WriteSettings(values));
         SaveNotepadAtUnload();
     }

@@ -112,10 +112,7 @@ bool frmeBayFees::IsValidRegular() const
 
 bool frmeBayFees::ItemSold() const
 {
-    if (chkDidNotSell->isChecked())
-        return false;
-    // A reserve auction whose closing bid stayed below the reserve did not sell.
-    return !(cboIsReserve->currentIndex() == 1 && MoneyFromText(txtPrice->text()) < MoneyFromText(txtStartingPrice->text()));
+    return RegularItemSold(RegularListingOptions());
 }
 
 void frmeBayFees::UpdateListingFees()
@@ -161,11 +158,7 @@ void frmeBayFees::CalculateRegularFees()
     m_motors = chkMotors->isChecked();
     m_vehicle = chkVehicle->isChecked();
 
-    const MoneyValue opening = MoneyFromText(txtStartingPrice->text());
-    MoneyValue closing = MoneyFromText(txtPrice->text());
-    // A no-reserve auction closes at least at its opening bid.
-    if (cboIsReserve->currentIndex() == 0 && closing < opening)
-        closing = opening;
+    const MoneyValue closing = RegularClosingPrice(RegularListingOptions());
     txtPrice->setText(PlainText(closing));
 
     const RegularListingFees fees = ComputeRegularListingFees(m_oRegularAuction, RegularListingOptions(), ItemSold());
@@ -178,6 +171,8 @@ void frmeBayFees::CalculateRegularFees()
         txtPrice->setText(PlainText(closing));
     txtPrice->setText(ReformatAsMoney(txtPrice->text()));
     txtStartingPrice->setText(ReformatAsMoney(txtStartingPrice->text()));
+    if (m_listingTab == 0)
+        RefreshToolPanels();
 }
 
 void frmeBayFees::ClearRegularResults()

@@ -97,6 +97,8 @@ QList<qint32> expectedEnglishIds()
     addRange(720, 726);
     addRange(740, 745);
     addRange(780, 787);
+    // The Tools menu and its panels.
+    addRange(800, 803);
     addRange(5000, 5000);
     return ids;
 }
