@@ -40,3 +40,29 @@ struct PaymentChoices
 // The exchange rates kept for each site (US dollars to the site's currency), by site code;
 // eBay.com's entry is unused. A text that is no usable rate stands for the site's built-in rate.
 using SiteRateTexts = std::array<QString, 5>;
+
+// The options of a listing that have a fee of their own, or that a site may not offer.
+enum class ListingFeature {
+    Reserve,
+    TwoCategories,
+    FeaturedPlus,
+    HomePageFeatured,
+    Gallery,
+    GalleryFeatured,
+    Bold,
+    Highlight,
+    GiftIcon,
+    BuyItNow,
+    TenDayAuction,
+    ExtraPictures,
+    Supersize,
+    Slideshow,
+    Scheduled,
+    ListingDesigner,
+    Subtitle,
+    Motors,
+    Vehicle,
+    Motorcycle,
+    RealEstate,
+    Timeshare,
+};

@@ -25,8 +25,8 @@ public:
     // The panel's texts in the running language.
     virtual void ApplyLocalizedCaptions() = 0;
 
-    // Where and whether the panel is shown, for the settings store.
-    void AppendSettings(SettingValues &values) const;
+    // Where and whether the panel is shown, for the settings store; a panel adds its own inputs.
+    virtual void AppendSettings(SettingValues &values) const;
     // The stored place (when it lies on a screen); whether the panel was shown at the last close.
     void RestorePlace();
     static bool StoredVisible(const QString &settingName);
