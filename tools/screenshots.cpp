@@ -1,13 +1,15 @@
 // Renders the window's four tabs on eBay.com in English and on eBay Germany in German (with the
 // German language library and number format), with example figures entered, into
 // docs/screenshot-<tab>-<site>.png, and the open notepad with one summary of each tab into
-// docs/screenshot-notepad-<site>.png; then the first-run update prompt and the About box. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
+// docs/screenshot-notepad-<site>.png, the Tools menu's three panels into
+// docs/screenshot-<panel>-<site>.png; then the first-run update prompt and the About box. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
 
 #include "CStartStatus.h"
 #include "FCheckVersion.h"
 #include "Languages.h"
 #include "frmAbout.h"
 #include "Settings.h"
+#include "ToolPanel.h"
 #include "frmeBayFees.h"
 
 #include <QAction>
@@ -79,6 +81,34 @@ int main(int argc, char **argv)
             QApplication::processEvents();
             window.grab().save(out.filePath(QStringLiteral("screenshot-%1-%2.png").arg(QString::fromLatin1(tabs[tab]),
                                                                                      QString::fromLatin1(site))));
+        }
+
+        // The Tools menu's panels, on the single-item listing (the profit with costs typed in).
+        tabWidget->setCurrentIndex(0);
+        const struct
+        {
+            const char *item, *panel, *picture;
+        } panels[] = {{"mnuToolsFeeBreakdown", "FeeBreakdownPanel", "breakdown"},
+                      {"mnuToolsProfit", "ProfitPanel", "profit"},
+                      {"mnuToolsCompareSites", "CompareSitesPanel", "compare"}};
+        for (const auto &[item, name, picture] : panels) {
+            window.findChild<QAction *>(QString::fromLatin1(item))->trigger();
+            auto *panel = window.findChild<ToolPanel *>(QString::fromLatin1(name));
+            if (QByteArray(picture) == "profit") {
+                for (const auto &[field, amount] : {std::pair{"txtProfitItemCost", "40"}, std::pair{"txtProfitShippingCharged", "6"},
+                                                    std::pair{"txtProfitShippingCost", "5"}, std::pair{"txtProfitTarget", "30"}}) {
+                    auto *edit = panel->findChild<QLineEdit *>(QString::fromLatin1(field));
+                    edit->setFocus(Qt::TabFocusReason);
+                    edit->selectAll();
+                    QTest::keyClicks(edit, QString::fromLatin1(amount));
+                }
+            }
+            if (QWidget *focused = QApplication::focusWidget())
+                focused->clearFocus();
+            QApplication::processEvents();
+            panel->grab().save(out.filePath(QStringLiteral("screenshot-%1-%2.png").arg(QString::fromLatin1(picture),
+                                                                                     QString::fromLatin1(site))));
+            panel->hide();
         }
 
         window.findChild<QPushButton *>(QStringLiteral("cmdNotepad"))->click();

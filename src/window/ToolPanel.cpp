@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 const QString Shown = QStringLiteral("1");
@@ -29,7 +31,7 @@ QRect placeFromText(const QString &text)
             return {};
     }
     const QRect place(numbers[0], numbers[1], numbers[2], numbers[3]);
-    if (place.width() < 50 || place.height() < 50 || place.width() > 10000 || place.height() > 10000)
+    if (place.width() < 1 || place.height() < 1 || place.width() > 10000 || place.height() > 10000)
         return {};
     return place;
 }
@@ -60,13 +62,24 @@ void ToolPanel::AppendSettings(SettingValues &values) const
     values.append({m_settingName + QStringLiteral("Place"), placeText(QRect(pos(), size()))});
 }
 
-void ToolPanel::RestorePlace()
+void ToolPanel::RestorePlace(int order)
 {
     const QRect place = placeFromText(ReadSetting(m_settingName + QStringLiteral("Place")));
     if (place.isValid() && onSomeScreen(place)) {
         resize(place.size());
         move(place.topLeft());
+        return;
     }
+    adjustSize();
+    const QRect beside = m_window->frameGeometry();
+    QPoint topLeft(beside.right() + 1, beside.top() + 40 * order);
+    // Kept on the calculator's screen: a panel that would leave it goes over the window instead.
+    if (const QScreen *screen = m_window->screen()) {
+        const QRect room = screen->availableGeometry();
+        topLeft.setX(std::max(room.left(), std::min(topLeft.x(), room.right() - width())));
+        topLeft.setY(std::max(room.top(), std::min(topLeft.y(), room.bottom() - height())));
+    }
+    move(topLeft);
 }
 
 bool ToolPanel::StoredVisible(const QString &settingName)

@@ -27,8 +27,9 @@ public:
 
     // Where and whether the panel is shown, for the settings store; a panel adds its own inputs.
     virtual void AppendSettings(SettingValues &values) const;
-    // The stored place (when it lies on a screen); whether the panel was shown at the last close.
-    void RestorePlace();
+    // The stored place when it lies on a screen now, else beside the calculator window, the
+    // `order`-th panel a little lower than the one before.
+    void RestorePlace(int order);
     static bool StoredVisible(const QString &settingName);
 
 Q_SIGNALS:

@@ -86,7 +86,7 @@ ToolPanel *frmeBayFees::toolPanel(std::size_t index)
     default: panel = new CompareSitesPanel(this); break;
     }
     panel->ApplyLocalizedCaptions();
-    panel->RestorePlace();
+    panel->RestorePlace(int(index));
     QAction *item = std::array<QAction *, ToolPanelCount>{mnuToolsFeeBreakdown, mnuToolsProfit,
                                                           mnuToolsCompareSites}[index];
     connect(panel, &ToolPanel::visibilityChanged, item, &QAction::setChecked);

@@ -974,6 +974,61 @@ private Q_SLOTS:
         verifyNotepad(false);
     }
 
+    void toolPanelsKeepPlaceAndVisibility_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("leftShown");
+        QTest::newRow("breakdown shown") << int(Qt::Key_F6) << "FeeBreakdownPanel" << "mnuToolsFeeBreakdown" << true;
+        QTest::newRow("profit shown") << int(Qt::Key_F7) << "ProfitPanel" << "mnuToolsProfit" << true;
+        QTest::newRow("compare hidden again") << int(Qt::Key_F8) << "CompareSitesPanel" << "mnuToolsCompareSites"
+                                              << false;
+    }
+
+    // A panel opened from its key comes back at the next start where it was left, shown or not.
+    void toolPanelsKeepPlaceAndVisibility()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, panel);
+        QFETCH(QString, item);
+        QFETCH(bool, leftShown);
+
+        openWindow();
+        QTest::keyClick(window.get(), Qt::Key(key));
+        auto *shown = window->findChild<QWidget *>(panel);
+        QVERIFY(shown && shown->isVisible());
+        QVERIFY(find<QAction>(item.toLatin1().constData())->isChecked());
+        const QPoint place(333, 222);
+        shown->move(place);
+        if (!leftShown) {
+            QApplication::setActiveWindow(window.get());
+            QTest::keyClick(window.get(), Qt::Key(key));
+            QVERIFY(!shown->isVisible());
+            QVERIFY(!find<QAction>(item.toLatin1().constData())->isChecked());
+        }
+        const QSize size = shown->size();
+        window->close();
+
+        const QVariantMap stored = storedOnDisk();
+        QCOMPARE(stored.value(panel).toString(), leftShown ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(stored.value(panel + QStringLiteral("Place")).toString(),
+                 QStringLiteral("333,222,%1,%2").arg(size.width()).arg(size.height()));
+        // The other panels were never opened: nothing is stored for them.
+        for (const char *other : frmeBayFees::ToolPanelSettingNames) {
+            if (QString::fromLatin1(other) != panel)
+                QVERIFY(!stored.contains(QString::fromLatin1(other)));
+        }
+
+        window.reset();
+        openWindow();
+        auto *again = window->findChild<QWidget *>(panel);
+        QCOMPARE(again != nullptr && again->isVisible(), leftShown);
+        QCOMPARE(find<QAction>(item.toLatin1().constData())->isChecked(), leftShown);
+        if (leftShown)
+            QCOMPARE(again->pos(), place);
+    }
+
     void clearedRateIsNotErased()
     {
         openWindow();
