@@ -4,62 +4,85 @@
 #include "FeeTiers.h"
 #include "NumberText.h"
 
+#include <algorithm>
+
 const CAuctionSite &CDutchAuction::site() const
 {
     static const CAuctionSite noSite;
     return m_site ? *m_site : noSite;
 }
 
-QString CDutchAuction::InsertionFee(QStringView OpeningPriceText, qint16 ItemsOffered, bool TwoCategories) const
+float CDutchAuction::LotValue(QStringView OpeningPriceText, qint16 ItemsOffered)
 {
     // The lot's value is formed from the decimal price, not from the binary single: 37 items at
     // 0.27 are worth 9.99 and must meet the 9.99 bound, where the single product lands above it.
     const float price = SingleFromText(OpeningPriceText);
-    const float lotValue = float(WidenSingle(price) * ItemsOffered);
-    const float fee = ListingTierFee(site(), lotValue);
+    return float(WidenSingle(price) * ItemsOffered);
+}
+
+QString CDutchAuction::InsertionFee(QStringView OpeningPriceText, qint16 ItemsOffered, bool TwoCategories) const
+{
+    const float fee = ListingTierFee(site(), LotValue(OpeningPriceText, ItemsOffered));
     if (!TwoCategories)
         return PlainText(fee);
     return PlainText(DoubleFromText(PlainText(fee)) * 2);
 }
 
+float CDutchAuction::PerItemFVF(QStringView FinalPriceText) const
+{
+    return TieredFinalValueFee(site(), SingleFromText(FinalPriceText));
+}
+
+qint32 CDutchAuction::SoldCount(QStringView ItemsSoldText)
+{
+    return std::clamp(LeadingWholeNumber(ItemsSoldText), -MaxItemCount, MaxItemCount);
+}
+
 QString CDutchAuction::FVF(QStringView FinalPriceText, QStringView ItemsSoldText) const
 {
-    const float price = SingleFromText(FinalPriceText);
-    const qint32 sold = std::clamp(LeadingWholeNumber(ItemsSoldText), -MaxItemCount, MaxItemCount);
-    const float perItem = TieredFinalValueFee(site(), price);
     // The per-item fee multiplies at its decimal value, so one item here costs what it costs on
     // the single-item tab (0.525 → 0.53, never the single's 0.52499998 → 0.52).
-    return MoneyText(WidenSingle(perItem) * sold);
+    return MoneyText(WidenSingle(PerItemFVF(FinalPriceText)) * SoldCount(ItemsSoldText));
 }
 
 float CDutchAuction::ExtraFeaturesTotal(const ListingOptions &o, qint32 itemsOffered) const
 {
+    return SumOfFeatureFees(ExtraFeatureFees(o, itemsOffered));
+}
+
+FeatureFees CDutchAuction::ExtraFeatureFees(const ListingOptions &o, qint32 itemsOffered) const
+{
     const CAuctionSite &s = site();
     const float m = o.TwoCategories ? 2.0f : 1.0f;
-    float total = 0;  // kept at single precision after every addition
+    FeatureFees fees;
+    const auto doubled = [&](ListingFeature feature, float fee) { fees.append({feature, fee * m, o.TwoCategories}); };
+    const auto once = [&](ListingFeature feature, float fee) { fees.append({feature, fee, false}); };
+    using F = ListingFeature;
     if (o.FeaturedPlus)
-        total += s.FeaturedPlusFee(true) * m;
+        doubled(F::FeaturedPlus, s.FeaturedPlusFee(true));
     if (o.HomePageFeatured)
-        total += s.HomePageFeaturedFee(itemsOffered);
+        once(F::HomePageFeatured, s.HomePageFeaturedFee(itemsOffered));
     if (o.Gallery)
-        total += s.GalleryFee(false, o.ExtraPictures, o.ExtraPicturesChoice) * m;
+        doubled(F::Gallery, s.GalleryFee(false, o.ExtraPictures, o.ExtraPicturesChoice));
     // Charged on top of the gallery fee when both are chosen.
     if (o.GalleryFeatured)
-        total += s.GalleryFeaturedFee(o.Motors, false) * m;
+        doubled(F::GalleryFeatured, s.GalleryFeaturedFee(o.Motors, false));
     if (o.Bold)
-        total += s.BoldFee(false) * m;
+        doubled(F::Bold, s.BoldFee(false));
     if (o.Highlight)
-        total += s.HighlightFee() * m;
+        doubled(F::Highlight, s.HighlightFee());
     if (o.GiftIcon)
-        total += s.GiftIconFee(false) * m;
+        doubled(F::GiftIcon, s.GiftIconFee(false));
     if (o.TenDayAuction)
-        total += s.TenDayAuctionFee(false) * m;
+        doubled(F::TenDayAuction, s.TenDayAuctionFee(false));
     if (o.Scheduled)
-        total += s.ScheduledListingFee(false);
+        once(F::Scheduled, s.ScheduledListingFee(false));
     if (o.Subtitle)
-        total += s.SubtitleFee() * m;
+        doubled(F::Subtitle, s.SubtitleFee());
     if (o.ListingDesigner)
-        total += s.ListingDesignerFee() * m;
-    total += s.PhotosFee(o.ExtraPictures, o.ExtraPicturesChoice, o.Supersize, o.Slideshow);
-    return total;
+        doubled(F::ListingDesigner, s.ListingDesignerFee());
+    // Without any picture option the pictures cost nothing, and adding 0 would change no sum.
+    if (o.ExtraPictures || o.Supersize || o.Slideshow)
+        once(F::ExtraPictures, s.PhotosFee(o.ExtraPictures, o.ExtraPicturesChoice, o.Supersize, o.Slideshow));
+    return fees;
 }

@@ -54,57 +54,84 @@ QString CRegularAuction::ExtraFeaturesFee(bool TwoCategories, bool FeaturedPlus,
                                           bool ExtraPictures, qint32 ExtraPicturesChoice, bool Supersize,
                                           bool Slideshow, bool Scheduled, bool ListingDesigner, bool Subtitle) const
 {
-    const CAuctionSite &s = site();
-    const float m = float(categoryFactor(TwoCategories));
-    float total = 0;  // kept at single precision after every addition
-    if (FeaturedPlus)
-        total += s.FeaturedPlusFee(false) * m;
-    if (HomePageFeatured)
-        total += s.HomePageFeaturedFee(1);
-    // Gallery Featured includes the gallery picture.
-    if (Gallery && !GalleryFeatured)
-        total += s.GalleryFee(Vehicle, ExtraPictures, ExtraPicturesChoice) * m;
-    if (GalleryFeatured)
-        total += s.GalleryFeaturedFee(Motors, Vehicle) * m;
-    if (Bold)
-        total += s.BoldFee(Vehicle) * m;
-    if (Highlight)
-        total += s.HighlightFee() * m;
-    if (GiftIcon)
-        total += s.GiftIconFee(Vehicle) * m;
-    if (TenDayAuction)
-        total += s.TenDayAuctionFee(Vehicle) * m;
-    if (BuyItNow)
-        total += s.BINFee(Vehicle) * m;
-    if (Scheduled)
-        total += s.ScheduledListingFee(Vehicle);
-    if (ListingDesigner)
-        total += s.ListingDesignerFee() * m;
-    if (Subtitle)
-        total += s.SubtitleFee() * m;
-    total += s.PhotosFee(ExtraPictures, ExtraPicturesChoice, Supersize, Slideshow) * m;
-    return MoneyText(total);
+    ListingOptions o;
+    o.TwoCategories = TwoCategories;
+    o.FeaturedPlus = FeaturedPlus;
+    o.HomePageFeatured = HomePageFeatured;
+    o.Gallery = Gallery;
+    o.GalleryFeatured = GalleryFeatured;
+    o.Motors = Motors;
+    o.Vehicle = Vehicle;
+    o.Highlight = Highlight;
+    o.GiftIcon = GiftIcon;
+    o.BuyItNow = BuyItNow;
+    o.TenDayAuction = TenDayAuction;
+    o.Bold = Bold;
+    o.ExtraPictures = ExtraPictures;
+    o.ExtraPicturesChoice = ExtraPicturesChoice;
+    o.Supersize = Supersize;
+    o.Slideshow = Slideshow;
+    o.Scheduled = Scheduled;
+    o.ListingDesigner = ListingDesigner;
+    o.Subtitle = Subtitle;
+    return ExtraFeaturesFee(o);
 }
 
 QString CRegularAuction::ExtraFeaturesFee(const ListingOptions &o) const
 {
-    return ExtraFeaturesFee(o.TwoCategories, o.FeaturedPlus, o.HomePageFeatured, o.Gallery, o.GalleryFeatured,
-                            o.Motors, o.Vehicle, o.Highlight, o.GiftIcon, o.BuyItNow, o.TenDayAuction, o.Bold,
-                            o.ExtraPictures, o.ExtraPicturesChoice, o.Supersize, o.Slideshow, o.Scheduled,
-                            o.ListingDesigner, o.Subtitle);
+    return MoneyText(SumOfFeatureFees(ExtraFeatureFees(o)));
+}
+
+FeatureFees CRegularAuction::ExtraFeatureFees(const ListingOptions &o) const
+{
+    const CAuctionSite &s = site();
+    const float m = float(categoryFactor(o.TwoCategories));
+    FeatureFees fees;
+    const auto doubled = [&](ListingFeature feature, float fee) { fees.append({feature, fee * m, o.TwoCategories}); };
+    const auto once = [&](ListingFeature feature, float fee) { fees.append({feature, fee, false}); };
+    using F = ListingFeature;
+    if (o.FeaturedPlus)
+        doubled(F::FeaturedPlus, s.FeaturedPlusFee(false));
+    if (o.HomePageFeatured)
+        once(F::HomePageFeatured, s.HomePageFeaturedFee(1));
+    // Gallery Featured includes the gallery picture.
+    if (o.Gallery && !o.GalleryFeatured)
+        doubled(F::Gallery, s.GalleryFee(o.Vehicle, o.ExtraPictures, o.ExtraPicturesChoice));
+    if (o.GalleryFeatured)
+        doubled(F::GalleryFeatured, s.GalleryFeaturedFee(o.Motors, o.Vehicle));
+    if (o.Bold)
+        doubled(F::Bold, s.BoldFee(o.Vehicle));
+    if (o.Highlight)
+        doubled(F::Highlight, s.HighlightFee());
+    if (o.GiftIcon)
+        doubled(F::GiftIcon, s.GiftIconFee(o.Vehicle));
+    if (o.TenDayAuction)
+        doubled(F::TenDayAuction, s.TenDayAuctionFee(o.Vehicle));
+    if (o.BuyItNow)
+        doubled(F::BuyItNow, s.BINFee(o.Vehicle));
+    if (o.Scheduled)
+        once(F::Scheduled, s.ScheduledListingFee(o.Vehicle));
+    if (o.ListingDesigner)
+        doubled(F::ListingDesigner, s.ListingDesignerFee());
+    if (o.Subtitle)
+        doubled(F::Subtitle, s.SubtitleFee());
+    // Without any picture option the pictures cost nothing, and adding 0 would change no sum.
+    if (o.ExtraPictures || o.Supersize || o.Slideshow)
+        doubled(F::ExtraPictures, s.PhotosFee(o.ExtraPictures, o.ExtraPicturesChoice, o.Supersize, o.Slideshow));
+    return fees;
+}
+
+float SumOfFeatureFees(const FeatureFees &fees)
+{
+    float total = 0;  // kept at single precision after every addition
+    for (const FeatureFee &fee : fees)
+        total += fee.Fee;
+    return total;
 }
 
 QString CRegularAuction::ReserveFee(QStringView ReservePriceText, bool TwoCategories, bool Vehicle) const
 {
-    const CAuctionSite &s = site();
-    const float reserve = SingleFromText(ReservePriceText);
-    float fee = 0;
-    if (reserve < s.ReserveSecondTierLower())
-        fee = s.ReserveFirstTier(Vehicle);
-    else if (reserve < s.ReserveThirdTierLower())
-        fee = s.ReserveSecondTier(reserve, Vehicle);
-    else
-        fee = s.ReserveThirdTier(reserve, Vehicle);
+    float fee = ReserveTier(site(), SingleFromText(ReservePriceText), Vehicle).Fee;
     fee *= float(categoryFactor(TwoCategories));
     return PlainText(fee);
 }

@@ -1,11 +1,27 @@
 #pragma once
 
 #include "ListingOptions.h"
+#include "ListingSnapshot.h"
 
 #include <QString>
+#include <QVarLengthArray>
 #include <QStringView>
 
 class CAuctionSite;
+
+// One chosen extra feature and its fee, already multiplied for a second category where the
+// feature is doubled.
+struct FeatureFee
+{
+    ListingFeature Feature;
+    float Fee = 0;
+    bool Doubled = false;  // a second category doubled it
+};
+using FeatureFees = QVarLengthArray<FeatureFee, 16>;
+
+// The sum of the features in their order, kept at single precision after every addition: the
+// figure the tabs show as their extras.
+float SumOfFeatureFees(const FeatureFees &fees);
 
 // The fees of a single-item listing: insertion, final value, extra features and the reserve
 // fee of a reserve auction that did not sell. Every fee leaves as text, as the window shows it.
@@ -28,6 +44,9 @@ public:
                              qint32 ExtraPicturesChoice, bool Supersize, bool Slideshow, bool Scheduled,
                              bool ListingDesigner, bool Subtitle) const;
     QString ExtraFeaturesFee(const ListingOptions &options) const;
+    // The features that ExtraFeaturesFee adds, one by one in its order. The pictures (extra
+    // pictures, supersize, slideshow) are one entry under ExtraPictures.
+    FeatureFees ExtraFeatureFees(const ListingOptions &options) const;
     // Plain decimal text (no fixed decimals), for the window to add to the listing fee.
     QString ReserveFee(QStringView ReservePriceText, bool TwoCategories, bool Vehicle) const;
 

@@ -1,16 +1,226 @@
 #include "FeeBreakdownPanel.h"
 
+#include "CAuctionSite.h"
+#include "FeeBreakdown.h"
+#include "Localization.h"
 #include "frmeBayFees.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+using Kind = BreakdownLine::Kind;
+
+QString text(const char *tagged)
+{
+    return GetLocalizedString(QString::fromUtf8(tagged));
+}
+
+QString siteName(qint32 site)
+{
+    static const char *const names[5] = {"", "eBay.com<0430>", "eBay UK<0431>", "eBay Canada<0432>",
+                                         "eBay Germany<0433>"};
+    return site >= 1 && site <= 4 ? text(names[site]) : QString();
+}
+
+// A feature by the caption of its box on the tab the listing comes from.
+QString featureName(ListingFeature feature, bool lot)
+{
+    switch (feature) {
+    case ListingFeature::FeaturedPlus: return text(lot ? "Featured Plus<0317>" : "Featured Plus<0352>");
+    case ListingFeature::HomePageFeatured: return text(lot ? "Home Page Featured<0315>" : "Home Page Featured<0354>");
+    case ListingFeature::Gallery: return text(lot ? "Gallery<0313>" : "Gallery<0356>");
+    case ListingFeature::GalleryFeatured: return text(lot ? "Gallery Featured<0311>" : "Gallery Featured<0358>");
+    case ListingFeature::Bold: return text(lot ? "Bold<0307>" : "Bold<0362>");
+    case ListingFeature::Highlight: return text(lot ? "Highlight<0309>" : "Highlight<0360>");
+    case ListingFeature::GiftIcon: return text(lot ? "Gift Services<0305>" : "Gift Services<0364>");
+    case ListingFeature::BuyItNow: return text("Buy it Now<0345>");
+    case ListingFeature::TenDayAuction: return text(lot ? "Ten Day Auction<0303>" : "Ten Day Auction<0348>");
+    // One fee covers the extra pictures, supersize and the slideshow.
+    case ListingFeature::ExtraPictures: return text("Picture services<0838>");
+    case ListingFeature::Scheduled: return text(lot ? "Scheduled Listing<0293>" : "Scheduled Listing<0336>");
+    case ListingFeature::ListingDesigner: return text(lot ? "Listing Designer<0687>" : "Listing Designer<0681>");
+    case ListingFeature::Subtitle: return QStringLiteral("Subtitle");  // untagged on both tabs
+    default: return QString();
+    }
+}
+
+QString tierText(const BreakdownTier &tier, const QString &subject)
+{
+    if (tier.Index < 0)
+        return text("%1 %2 is in no tier<0817>").arg(subject, tier.ValueText);
+    if (tier.LowerText.isEmpty())
+        return text("%1 %2 is in the tier up to %3<0816>").arg(subject, tier.ValueText, tier.UpperText);
+    if (tier.UpperText.isEmpty())
+        return text("%1 %2 is in the tier from %3<0815>").arg(subject, tier.ValueText, tier.LowerText);
+    return text("%1 %2 is in the tier %3–%4<0814>").arg(subject, tier.ValueText, tier.LowerText, tier.UpperText);
+}
+
+QString partsText(const QList<BreakdownTierPart> &parts)
+{
+    QStringList texts;
+    for (const BreakdownTierPart &part : parts) {
+        texts << (part.FromText.isEmpty()
+                      ? text("%1 % of the first %2 = %3<0827>").arg(part.RatePercentText, part.ToText, part.AmountText)
+                      : text("%1 % of %2–%3 = %4<0828>")
+                            .arg(part.RatePercentText, part.FromText, part.ToText, part.AmountText));
+    }
+    return texts.join(QStringLiteral("; "));
+}
+
+struct ShownLine
+{
+    QString name;
+    QString detail;
+};
+
+ShownLine shownLine(const BreakdownLine &line, bool lot)
+{
+    ShownLine shown;
+    QStringList details;
+    switch (line.Type) {
+    case Kind::InsertionFee:
+        shown.name = text("Insertion fee<0813>");
+        details << tierText(line.Tier, lot ? text("lot value<0819>") : text("starting price<0818>"));
+        break;
+    case Kind::RealEstateInsertionFee:
+        shown.name = text("Real estate insertion fee<0822>");
+        if (line.Timeshare)
+            details << text("Timeshare/Land<0372>");
+        break;
+    case Kind::VehicleInsertionFee:
+        shown.name = text("Vehicle insertion fee<0823>");
+        if (line.Motorcycle)
+            details << text("Motorcycle<0376>");
+        break;
+    case Kind::ReserveFee:
+        shown.name = text("Reserve fee<0825>");
+        details << tierText(line.Tier, text("reserve price<0820>"));
+        break;
+    case Kind::Feature: shown.name = featureName(line.Feature, lot); break;
+    case Kind::FinalValueFee:
+        shown.name = text("Final value fee<0826>");
+        details << partsText(line.Parts);
+        if (lot)
+            details << text("%1 per item × %2 items sold<0833>").arg(line.PerItemText).arg(line.ItemsSold);
+        break;
+    case Kind::VehicleFinalValueFee:
+        shown.name = text("Vehicle final value fee<0829>");
+        details << text("closing price %1<0824>").arg(line.PriceText);
+        break;
+    case Kind::RealEstateFinalValueFee:
+        shown.name = text("Final value fee<0826>");
+        details << text("Real estate pays no final value fee<0830>");
+        break;
+    case Kind::Rounding: shown.name = text("Rounding<0831>"); break;
+    }
+    if (line.Doubled)
+        details << text("%1 × 2 for two categories<0821>").arg(line.SingleAmountText);
+    shown.detail = details.join(QStringLiteral("; "));
+    return shown;
+}
+
+} // namespace
 
 FeeBreakdownPanel::FeeBreakdownPanel(frmeBayFees *window) : ToolPanel(window, QStringLiteral("FeeBreakdownPanel"))
 {
-}
+    auto *layout = new QVBoxLayout(this);
+    m_heading_label = new QLabel(this);
+    m_heading_label->setObjectName(QStringLiteral("lblBreakdownHeading"));
+    m_heading_label->setWordWrap(true);
+    layout->addWidget(m_heading_label);
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lstBreakdown"));
+    m_list->setColumnCount(2);
+    m_list->setRootIsDecorated(false);
+    m_list->setWordWrap(true);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->setMinimumSize(460, 240);
+    layout->addWidget(m_list);
+    m_total = new QLabel(this);
+    m_total->setObjectName(QStringLiteral("lblBreakdownTotal"));
+    QFont bold = m_total->font();
+    bold.setBold(true);
+    m_total->setFont(bold);
+    m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(m_total);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_copy = new QPushButton(this);
+    m_copy->setObjectName(QStringLiteral("cmdBreakdownCopy"));
+    m_addToNotes = new QPushButton(this);
+    m_addToNotes->setObjectName(QStringLiteral("cmdBreakdownAddToNotes"));
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_addToNotes);
+    layout->addLayout(buttons);
 
-void FeeBreakdownPanel::Refresh(const ListingSnapshot &listing)
-{
-    Q_UNUSED(listing);
+    connect(m_copy, &QPushButton::clicked, this, [this] {
+        QApplication::clipboard()->setText((QStringList{m_heading} + m_lines).join(QLatin1Char('\n')));
+    });
+    connect(m_addToNotes, &QPushButton::clicked, this, [this] { Window()->AddToNotepad(m_heading, m_lines); });
 }
 
 void FeeBreakdownPanel::ApplyLocalizedCaptions()
 {
+    setWindowTitle(text("Fee Breakdown<0810>"));
+    m_copy->setText(text("&Copy<0811>"));
+    m_addToNotes->setText(text("&Add to Notepad<0812>"));
+    m_list->setHeaderLabels({text("Fee<0836>"), text("Amount<0837>")});
+}
+
+void FeeBreakdownPanel::Refresh(const ListingSnapshot &listing)
+{
+    CAuctionSite site;
+    site.setSite(listing.Site);
+    display(BreakDownFees(site, listing), listing);
+}
+
+void FeeBreakdownPanel::display(const FeeBreakdown &breakdown, const ListingSnapshot &listing)
+{
+    CAuctionSite site;
+    site.setSite(listing.Site);
+    const QString currency = site.CurrencyString();
+    const bool lot = listing.Type == ListingSnapshot::Kind::MultipleItems;
+    m_heading = (lot ? text("Multiple items on %1<0835>") : text("Single item on %1<0834>")).arg(siteName(listing.Site));
+    m_heading_label->setText(m_heading);
+    m_list->clear();
+    m_lines.clear();
+    const bool shown = breakdown.HasFees;
+    m_copy->setEnabled(shown);
+    m_addToNotes->setEnabled(shown);
+    if (!shown) {
+        m_total->setText(text("Fill in the four entries of the lot to see its fees.<0839>"));
+        return;
+    }
+    const auto money = [&currency](const QString &amount) { return currency + QLatin1Char(' ') + amount; };
+    for (const BreakdownLine &line : breakdown.Lines) {
+        const ShownLine shownLine = ::shownLine(line, lot);
+        auto *item = new QTreeWidgetItem(m_list, {shownLine.name, money(line.AmountText)});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignTop);
+        if (!shownLine.detail.isEmpty()) {
+            item->setToolTip(0, shownLine.detail);
+            auto *detail = new QTreeWidgetItem(m_list, {QStringLiteral("    ") + shownLine.detail});
+            detail->setFirstColumnSpanned(true);
+            detail->setForeground(0, palette().brush(QPalette::PlaceholderText));
+        }
+        m_lines << (shownLine.detail.isEmpty()
+                        ? QStringLiteral("%1: %2").arg(shownLine.name, money(line.AmountText))
+                        : QStringLiteral("%1: %2 (%3)").arg(shownLine.name, money(line.AmountText), shownLine.detail));
+    }
+    QString total = text("Total eBay Fees: %1<0832>").arg(money(breakdown.TotalText));
+    if (lot && !breakdown.CostPerItemText.isEmpty())
+        total += QStringLiteral("   ") + text("Fee per item sold: %1<0809>").arg(money(breakdown.CostPerItemText));
+    m_total->setText(total);
+    m_lines << total;
 }

@@ -2,7 +2,16 @@
 
 #include "ToolPanel.h"
 
-// The Tools menu's panel of every fee of the listing on its own line, with the tier it fell in.
+#include <QStringList>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+struct FeeBreakdown;
+struct BreakdownLine;
+
+// The Tools menu's panel of every fee of the listing on its own line, with the tier it fell in
+// and the share of each tier of the final value fee, and the total the tab shows.
 class FeeBreakdownPanel : public ToolPanel
 {
     Q_OBJECT
@@ -12,4 +21,20 @@ public:
 
     void Refresh(const ListingSnapshot &listing) override;
     void ApplyLocalizedCaptions() override;
+
+    // The breakdown as the panel shows it: a heading, then one line per fee ("name: amount",
+    // with what decided it), and the total.
+    QString Heading() const { return m_heading; }
+    QStringList Lines() const { return m_lines; }
+
+private:
+    void display(const FeeBreakdown &breakdown, const ListingSnapshot &listing);
+
+    QLabel *m_heading_label = nullptr;
+    QTreeWidget *m_list = nullptr;
+    QLabel *m_total = nullptr;
+    QPushButton *m_copy = nullptr;
+    QPushButton *m_addToNotes = nullptr;
+    QString m_heading;
+    QStringList m_lines;
 };
