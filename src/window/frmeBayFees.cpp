@@ -7,6 +7,7 @@
 #include "ListRefill.h"
 #include "Localization.h"
 #include "Settings.h"
+#include "SiteOffers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -220,8 +221,9 @@ void frmeBayFees::SelectSite(qint32 site)
 
 void frmeBayFees::RefreshOptionStates()
 {
+    using Kind = ListingSnapshot::Kind;
     const qint32 site = m_oSite.Site();
-    if (chkVehicle->isChecked() && (site == CAuctionSite::UnitedStates || site == CAuctionSite::Germany))
+    if (chkVehicle->isChecked() && SiteOffers(site, Kind::SingleItem, ListingFeature::Motorcycle))
         EnableVehicleOptions();
     else
         DisableVehicleOptions();
@@ -231,31 +233,27 @@ void frmeBayFees::RefreshOptionStates()
         DisableRealEstateOptions();
     UpdateReserveList();
 
-    switch (site) {
-    case CAuctionSite::UnitedStates:
-        for (QCheckBox *box : {chkGiftIcon, chkListingDesigner, chkDutchListingDesigner, chkDutchGreatGift})
-            box->setEnabled(true);
-        chkEBayMotorsDutch->setVisible(true);
-        break;
-    case CAuctionSite::UnitedKingdom:
-    case CAuctionSite::Canada:
-        for (QCheckBox *box : {chkGiftIcon, chkDutchGreatGift, chkListingDesigner, chkDutchListingDesigner}) {
-            box->setEnabled(false);
-            box->setChecked(false);
+    if (IsListingSite(site)) {
+        const struct
+        {
+            QCheckBox *box;
+            Kind kind;
+            ListingFeature feature;
+        } boxes[] = {
+            {chkGiftIcon, Kind::SingleItem, ListingFeature::GiftIcon},
+            {chkDutchGreatGift, Kind::MultipleItems, ListingFeature::GiftIcon},
+            {chkListingDesigner, Kind::SingleItem, ListingFeature::ListingDesigner},
+            {chkDutchListingDesigner, Kind::MultipleItems, ListingFeature::ListingDesigner},
+        };
+        for (const auto &entry : boxes)
+            entry.box->setEnabled(SiteOffers(site, entry.kind, entry.feature));
+        // Where the gift icon is missing the refresh starts the group afresh: every box of it is
+        // unticked, eBay Germany's listing designer too, which stays offered.
+        if (!SiteOffers(site, Kind::SingleItem, ListingFeature::GiftIcon)) {
+            for (const auto &entry : boxes)
+                entry.box->setChecked(false);
         }
-        chkEBayMotorsDutch->setVisible(false);
-        break;
-    case CAuctionSite::Germany:
-        chkGiftIcon->setEnabled(false);
-        chkListingDesigner->setEnabled(true);
-        chkDutchListingDesigner->setEnabled(false);
-        chkDutchGreatGift->setEnabled(false);
-        for (QCheckBox *box : {chkGiftIcon, chkDutchGreatGift, chkListingDesigner, chkDutchListingDesigner})
-            box->setChecked(false);
-        chkEBayMotorsDutch->setVisible(false);
-        break;
-    default:
-        break;
+        chkEBayMotorsDutch->setVisible(SiteOffers(site, Kind::MultipleItems, ListingFeature::Motors));
     }
 
     RefreshNotepadBand();

@@ -6,6 +6,7 @@
 #include "EntryFieldEvents.h"
 #include "EntryFieldRules.h"
 #include "NumberText.h"
+#include "SiteOffers.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -78,10 +79,11 @@ void frmeBayFees::entryFieldChanged(QLineEdit *field)
         field->setCursorPosition(0);
         return;
     }
-    // On eBay Germany the opening bid is never below 1.00.
-    if (field == txtStartingPrice && m_oSite.Site() == CAuctionSite::Germany && IsNumericText(text)
-        && SingleFromText(text) < 1.0f)
-        field->setText(MoneyText(MoneyValue::fromTenThousandths(MoneyValue::UnitsPerWhole)));
+    // A site's least opening bid (eBay Germany's 1.00) replaces a lower one as it is typed.
+    const MoneyValue minimum = MinimumOpeningBid(m_oSite.Site());
+    if (field == txtStartingPrice && minimum > MoneyValue() && IsNumericText(text)
+        && SingleFromText(text) < minimum.toSingle())
+        field->setText(MoneyText(minimum));
 }
 
 void frmeBayFees::entryFieldGotFocus(QLineEdit *field)

@@ -6,6 +6,7 @@
 #include "ListingFees.h"
 #include "Localization.h"
 #include "NumberText.h"
+#include "SiteOffers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,10 +43,9 @@ void setGreyedBackground(QLineEdit *field, bool greyed)
     field->setPalette(p);
 }
 
-// eBay Germany has no reserve auctions.
 bool siteOffersReserve(qint32 site)
 {
-    return site != CAuctionSite::Germany;
+    return SiteOffers(site, ListingSnapshot::Kind::SingleItem, ListingFeature::Reserve);
 }
 
 } // namespace
@@ -257,10 +257,10 @@ void frmeBayFees::chkVehicle_Click()
 
 void frmeBayFees::chkRealEstate_Click()
 {
-    const qint32 site = m_oSite.Site();
+    // Where the site has no real-estate options, the ticked box shows none.
     if (!chkRealEstate->isChecked())
         DisableRealEstateOptions();
-    else if (site == CAuctionSite::UnitedStates || site == CAuctionSite::Canada)
+    else if (SiteOffers(m_oSite.Site(), ListingSnapshot::Kind::SingleItem, ListingFeature::Timeshare))
         EnableRealEstateOptions();
     CalculateRegularFees();
 }
@@ -268,7 +268,8 @@ void frmeBayFees::chkRealEstate_Click()
 void frmeBayFees::SetRealEstateAvailable(bool available)
 {
     if (available) {
-        chkRealEstate->setEnabled(m_oSite.Site() != CAuctionSite::Germany);
+        chkRealEstate->setEnabled(SiteOffers(m_oSite.Site(), ListingSnapshot::Kind::SingleItem,
+                                             ListingFeature::RealEstate));
     } else {
         chkRealEstate->setEnabled(false);
         chkRealEstate->setChecked(false);
