@@ -5,6 +5,7 @@
 #include "ConnectorLine.h"
 #include "ListingFees.h"
 #include "Localization.h"
+#include "LotEntries.h"
 #include "NumberText.h"
 
 #include <QCheckBox>
@@ -13,16 +14,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace {
 
-// A count as the tab reads it: the leading number of the text, halves to the even neighbour,
-// within the lot's 16-bit range.
-qint16 countIn(const QLineEdit *field)
+// The lot's four entry fields, in the order the clean-up has always written them.
+LotEntryTexts entriesIn(const QLineEdit *offered, const QLineEdit *opening, const QLineEdit *sold,
+                        const QLineEdit *finalPrice)
 {
-    return qint16(std::clamp(LeadingWholeNumber(field->text()), -CDutchAuction::MaxItemCount,
-                             CDutchAuction::MaxItemCount));
+    return {offered->text(), opening->text(), sold->text(), finalPrice->text()};
+}
+
+// Only a text that really changes is set, so each field's change check runs as it did when the
+// clean-up set the fields one by one.
+void showEntries(const LotEntryTexts &entries, QLineEdit *offered, QLineEdit *opening, QLineEdit *sold,
+                 QLineEdit *finalPrice)
+{
+    for (auto [field, text] : {std::pair{finalPrice, &entries.FinalPrice}, std::pair{sold, &entries.ItemsSold},
+                               std::pair{offered, &entries.ItemsOffered}, std::pair{opening, &entries.OpeningPrice}}) {
+        if (field->text() != *text)
+            field->setText(*text);
+    }
 }
 
 } // namespace
@@ -58,8 +68,8 @@ ListingOptions frmeBayFees::DutchListingOptions() const
     ListingOptions o;
     o.StartingPriceText = txtDutchOpeningPrice->text();
     o.ClosingPriceText = txtDutchFinalPrice->text();
-    o.ItemsOffered = countIn(txtDutchItemsOffered);
-    o.ItemsSold = countIn(txtDutchItemsSold);
+    o.ItemsOffered = LotCount(txtDutchItemsOffered->text());
+    o.ItemsSold = LotCount(txtDutchItemsSold->text());
     o.TwoCategories = chkDutchTwoCategories->isChecked();
     o.FeaturedPlus = chkDutchFeaturedPlus->isChecked();
     o.HomePageFeatured = chkDutchHomePageFeatured->isChecked();
@@ -82,11 +92,7 @@ ListingOptions frmeBayFees::DutchListingOptions() const
 
 bool frmeBayFees::DutchEntriesComplete() const
 {
-    for (const QLineEdit *field : {txtDutchItemsOffered, txtDutchOpeningPrice, txtDutchItemsSold, txtDutchFinalPrice}) {
-        if (field->text().isEmpty())
-            return false;
-    }
-    return true;
+    return LotEntriesComplete(entriesIn(txtDutchItemsOffered, txtDutchOpeningPrice, txtDutchItemsSold, txtDutchFinalPrice));
 }
 
 void frmeBayFees::DutchCalculate()
@@ -110,30 +116,16 @@ void frmeBayFees::DutchCalculate()
 
 void frmeBayFees::FillDutchFinalPrice()
 {
-    const bool filled = !txtDutchItemsOffered->text().isEmpty() && !txtDutchOpeningPrice->text().isEmpty()
-                        && !txtDutchItemsSold->text().isEmpty();
-    // When not every item found a buyer, the lowest successful bid is the opening bid.
-    if (filled && countIn(txtDutchItemsSold) < countIn(txtDutchItemsOffered))
-        txtDutchFinalPrice->setText(txtDutchOpeningPrice->text());
-    // No more items can be sold than were offered.
-    if (IsNumericText(txtDutchItemsOffered->text()) && countIn(txtDutchItemsOffered) < countIn(txtDutchItemsSold))
-        txtDutchItemsSold->setText(txtDutchItemsOffered->text());
+    LotEntryTexts entries = entriesIn(txtDutchItemsOffered, txtDutchOpeningPrice, txtDutchItemsSold, txtDutchFinalPrice);
+    FillLotFinalPrice(entries);
+    showEntries(entries, txtDutchItemsOffered, txtDutchOpeningPrice, txtDutchItemsSold, txtDutchFinalPrice);
 }
 
 void frmeBayFees::ValidateDutchTextEntries()
 {
-    qint16 sold = countIn(txtDutchItemsSold);
-    const qint16 offered = countIn(txtDutchItemsOffered);
-    if (sold > offered)
-        sold = offered;
-    else if (sold < offered)
-        txtDutchFinalPrice->setText(txtDutchOpeningPrice->text());
-    // The lowest successful bid is never below the opening bid.
-    if (MoneyFromText(txtDutchFinalPrice->text()) < MoneyFromText(txtDutchOpeningPrice->text()))
-        txtDutchFinalPrice->setText(txtDutchOpeningPrice->text());
-    if (sold == 0)
-        txtDutchFinalPrice->setText(QStringLiteral("0"));
-    txtDutchItemsSold->setText(QString::number(sold));
+    LotEntryTexts entries = entriesIn(txtDutchItemsOffered, txtDutchOpeningPrice, txtDutchItemsSold, txtDutchFinalPrice);
+    ValidateLotEntries(entries);
+    showEntries(entries, txtDutchItemsOffered, txtDutchOpeningPrice, txtDutchItemsSold, txtDutchFinalPrice);
 }
 
 void frmeBayFees::UpdateDutchPriceCaption()

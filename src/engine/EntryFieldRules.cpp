@@ -3,6 +3,7 @@
 #include "CDutchAuction.h"
 #include "CPaymentService.h"
 #include "NumberText.h"
+#include "SiteOffers.h"
 
 #include <algorithm>
 
@@ -141,6 +142,14 @@ bool IsAcceptableCountText(const QString &text)
     if (text.isEmpty())
         return true;
     return isPlainDigits(text) && text.size() <= CountLengthLimit && !exceedsLargestCount(text);
+}
+
+QString WithMinimumOpeningBid(const QString &text, qint32 site)
+{
+    const MoneyValue minimum = MinimumOpeningBid(site);
+    if (minimum > MoneyValue() && IsNumericText(text) && SingleFromText(text) < minimum.toSingle())
+        return MoneyText(minimum);
+    return text;
 }
 
 bool IsAcceptableCountDrop(const QString &fieldText, int position, const QString &dropped)

@@ -61,6 +61,10 @@ bool IsAcceptableRateText(const QString &text);
 constexpr int CountLengthLimit = 5;
 bool IsAcceptableCountText(const QString &text);
 
+// The opening bid a single item's field keeps on a site: a number below the site's least opening
+// bid (eBay Germany's 1.00) is raised to it as it is typed; any other text stays.
+QString WithMinimumOpeningBid(const QString &text, qint32 site);
+
 // Text dropped into a count field at a position is taken when it is plain digits and leaves an
 // acceptable count.
 bool IsAcceptableCountDrop(const QString &fieldText, int position, const QString &dropped);
