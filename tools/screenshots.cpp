@@ -98,6 +98,8 @@ int main(int argc, char **argv)
                 for (const auto &[field, amount] : {std::pair{"txtProfitItemCost", "40"}, std::pair{"txtProfitShippingCharged", "6"},
                                                     std::pair{"txtProfitShippingCost", "5"}, std::pair{"txtProfitTarget", "30"}}) {
                     auto *edit = panel->findChild<QLineEdit *>(QString::fromLatin1(field));
+                    if (!edit)
+                        continue;
                     edit->setFocus(Qt::TabFocusReason);
                     edit->selectAll();
                     QTest::keyClicks(edit, QString::fromLatin1(amount));

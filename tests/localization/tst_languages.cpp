@@ -1147,7 +1147,7 @@ void TestLanguages::germanLibraryLacksOtherIds_data()
 {
     QTest::addColumn<qint32>("id");
 
-    const qint32 outside[] = {999, 0, -1, 200, 229, 378, 466, 607, 657, 709, 727, 746, 788, 4999, 5001};
+    const qint32 outside[] = {999, 0, -1, 200, 229, 378, 466, 607, 657, 709, 727, 746, 788, 799, 804, 879, 4999, 5001};
     for (const qint32 id : outside)
         QTest::newRow(qPrintable(QString::number(id))) << id;
 }
