@@ -1,7 +1,6 @@
 #include "CompareSitesPanel.h"
 
 #include "CAuctionSite.h"
-#include "Localization.h"
 #include "NumberText.h"
 #include "SiteComparison.h"
 #include "frmeBayFees.h"
@@ -16,13 +15,7 @@
 
 namespace {
 
-const char *const SiteNames[SiteComparison::SiteCount] = {"eBay.com<0430>", "eBay UK<0431>", "eBay Canada<0432>",
-                                                          "eBay Germany<0433>"};
-
-QString text(const char *tagged)
-{
-    return GetLocalizedString(QString::fromUtf8(tagged));
-}
+constexpr auto text = &ToolPanel::Text;
 
 // An option by the caption of its box on the tab the listing comes from.
 QString featureName(ListingFeature feature, ListingSnapshot::Kind kind)
@@ -120,7 +113,7 @@ void CompareSitesPanel::display(const SiteComparison &comparison, const SiteRate
     QStringList rateTexts;
     for (int index = 0; index < int(SiteComparison::SiteCount); ++index) {
         const SiteColumn &column = comparison.Columns()[std::size_t(index)];
-        QString heading = text(SiteNames[index]) + QLatin1Char('\n') + column.CurrencyText;
+        QString heading = SiteName(column.Site) + QLatin1Char('\n') + column.CurrencyText;
         if (column.Site == listing.Site)
             heading += QLatin1Char('\n') + text("current site<0876>");
         if (column.Cheapest)

@@ -2,7 +2,6 @@
 
 #include "CAuctionSite.h"
 #include "FeeBreakdown.h"
-#include "Localization.h"
 #include "frmeBayFees.h"
 
 #include <QApplication>
@@ -18,17 +17,7 @@ namespace {
 
 using Kind = BreakdownLine::Kind;
 
-QString text(const char *tagged)
-{
-    return GetLocalizedString(QString::fromUtf8(tagged));
-}
-
-QString siteName(qint32 site)
-{
-    static const char *const names[5] = {"", "eBay.com<0430>", "eBay UK<0431>", "eBay Canada<0432>",
-                                         "eBay Germany<0433>"};
-    return site >= 1 && site <= 4 ? text(names[site]) : QString();
-}
+constexpr auto text = &ToolPanel::Text;
 
 // A feature by the caption of its box on the tab the listing comes from.
 QString featureName(ListingFeature feature, bool lot)
@@ -63,7 +52,8 @@ QString tierText(const BreakdownTier &tier, const QString &subject)
     return text("%1 %2 is in the tier %3–%4<0814>").arg(subject, tier.ValueText, tier.LowerText, tier.UpperText);
 }
 
-QString partsText(const QList<BreakdownTierPart> &parts)
+// One text per tier of the final value fee.
+QStringList partsTexts(const QList<BreakdownTierPart> &parts)
 {
     QStringList texts;
     for (const BreakdownTierPart &part : parts) {
@@ -72,19 +62,19 @@ QString partsText(const QList<BreakdownTierPart> &parts)
                       : text("%1 % of %2–%3 = %4<0828>")
                             .arg(part.RatePercentText, part.FromText, part.ToText, part.AmountText));
     }
-    return texts.join(QStringLiteral("; "));
+    return texts;
 }
 
 struct ShownLine
 {
     QString name;
-    QString detail;
+    QStringList details;
 };
 
 ShownLine shownLine(const BreakdownLine &line, bool lot)
 {
     ShownLine shown;
-    QStringList details;
+    QStringList &details = shown.details;
     switch (line.Type) {
     case Kind::InsertionFee:
         shown.name = text("Insertion fee<0813>");
@@ -107,7 +97,7 @@ ShownLine shownLine(const BreakdownLine &line, bool lot)
     case Kind::Feature: shown.name = featureName(line.Feature, lot); break;
     case Kind::FinalValueFee:
         shown.name = text("Final value fee<0826>");
-        details << partsText(line.Parts);
+        details << partsTexts(line.Parts);
         if (lot)
             details << text("%1 per item × %2 items sold<0833>").arg(line.PerItemText).arg(line.ItemsSold);
         break;
@@ -123,7 +113,6 @@ ShownLine shownLine(const BreakdownLine &line, bool lot)
     }
     if (line.Doubled)
         details << text("%1 × 2 for two categories<0821>").arg(line.SingleAmountText);
-    shown.detail = details.join(QStringLiteral("; "));
     return shown;
 }
 
@@ -140,12 +129,12 @@ FeeBreakdownPanel::FeeBreakdownPanel(frmeBayFees *window) : ToolPanel(window, QS
     m_list->setObjectName(QStringLiteral("lstBreakdown"));
     m_list->setColumnCount(2);
     m_list->setRootIsDecorated(false);
-    m_list->setWordWrap(true);
+    m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Fixed);
     m_list->setMinimumSize(460, 240);
     layout->addWidget(m_list);
     m_total = new QLabel(this);
@@ -192,35 +181,76 @@ void FeeBreakdownPanel::display(const FeeBreakdown &breakdown, const ListingSnap
     site.setSite(listing.Site);
     const QString currency = site.CurrencyString();
     const bool lot = listing.Type == ListingSnapshot::Kind::MultipleItems;
-    m_heading = (lot ? text("Multiple items on %1<0835>") : text("Single item on %1<0834>")).arg(siteName(listing.Site));
-    m_heading_label->setText(m_heading);
-    m_list->clear();
+    m_heading = (lot ? text("Multiple items on %1<0835>") : text("Single item on %1<0834>")).arg(SiteName(listing.Site));
+    if (m_heading_label->text() != m_heading)
+        m_heading_label->setText(m_heading);
     m_lines.clear();
     const bool shown = breakdown.HasFees;
     m_copy->setEnabled(shown);
     m_addToNotes->setEnabled(shown);
     if (!shown) {
-        m_total->setText(text("Fill in the four entries of the lot to see its fees.<0839>"));
+        showRows({});
+        setTotal(text("Fill in the four entries of the lot to see its fees.<0839>"));
         return;
     }
     const auto money = [&currency](const QString &amount) { return currency + QLatin1Char(' ') + amount; };
+    QList<Row> rows;
     for (const BreakdownLine &line : breakdown.Lines) {
         const ShownLine shownLine = ::shownLine(line, lot);
-        auto *item = new QTreeWidgetItem(m_list, {shownLine.name, money(line.AmountText)});
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignTop);
-        if (!shownLine.detail.isEmpty()) {
-            item->setToolTip(0, shownLine.detail);
-            auto *detail = new QTreeWidgetItem(m_list, {QStringLiteral("    ") + shownLine.detail});
-            detail->setFirstColumnSpanned(true);
-            detail->setForeground(0, palette().brush(QPalette::PlaceholderText));
-        }
-        m_lines << (shownLine.detail.isEmpty()
-                        ? QStringLiteral("%1: %2").arg(shownLine.name, money(line.AmountText))
-                        : QStringLiteral("%1: %2 (%3)").arg(shownLine.name, money(line.AmountText), shownLine.detail));
+        rows.append({shownLine.name, money(line.AmountText)});
+        for (const QString &detail : shownLine.details)
+            rows.append({QStringLiteral("    ") + detail, QString()});
+        const QString amount = money(line.AmountText);
+        m_lines << (shownLine.details.isEmpty()
+                        ? QStringLiteral("%1: %2").arg(shownLine.name, amount)
+                        : QStringLiteral("%1: %2 (%3)").arg(shownLine.name, amount, shownLine.details.join(QStringLiteral("; "))));
     }
+    showRows(rows);
     QString total = text("Total eBay Fees: %1<0832>").arg(money(breakdown.TotalText));
     if (lot && !breakdown.CostPerItemText.isEmpty())
         total += QStringLiteral("   ") + text("Fee per item sold: %1<0809>").arg(money(breakdown.CostPerItemText));
-    m_total->setText(total);
+    setTotal(total);
     m_lines << total;
+}
+
+void FeeBreakdownPanel::setTotal(const QString &total)
+{
+    if (m_total->text() != total)
+        m_total->setText(total);
+}
+
+void FeeBreakdownPanel::showRows(const QList<Row> &rows)
+{
+    // The rows are rewritten in place, and only where they changed: the list follows every
+    // keystroke of the tab, and rebuilding it each time would cost more than the fees do.
+    while (m_list->topLevelItemCount() > rows.size())
+        delete m_list->takeTopLevelItem(m_list->topLevelItemCount() - 1);
+    int amountWidth = 0;
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        const Row &row = rows[index];
+        QTreeWidgetItem *item = index < m_list->topLevelItemCount() ? m_list->topLevelItem(int(index)) : nullptr;
+        if (!item) {
+            item = new QTreeWidgetItem(m_list);
+            item->setTextAlignment(1, Qt::AlignRight | Qt::AlignTop);
+        }
+        const bool detail = row.amount.isEmpty();
+        if (item->text(0) != row.name)
+            item->setText(0, row.name);
+        if (item->text(1) != row.amount) {
+            item->setText(1, row.amount);
+            amountWidth = std::max(amountWidth, m_list->fontMetrics().horizontalAdvance(row.amount));
+        }
+        if (item->isFirstColumnSpanned() != detail) {
+            item->setFirstColumnSpanned(detail);
+            item->setData(0, Qt::ForegroundRole, detail ? QVariant(palette().brush(QPalette::PlaceholderText)) : QVariant());
+        }
+    }
+    // The amounts' column is as wide as its widest amount; it only grows, so the list holds still
+    // (and only a changed amount needs measuring).
+    if (amountWidth == 0)
+        return;
+    const int wanted = amountWidth + 3 * m_list->fontMetrics().horizontalAdvance(QLatin1Char(' '))
+                       + 2 * m_list->indentation() / 3;
+    if (wanted > m_list->header()->sectionSize(1))
+        m_list->header()->resizeSection(1, wanted);
 }

@@ -28,7 +28,14 @@ public:
     QStringList Lines() const { return m_lines; }
 
 private:
+    struct Row
+    {
+        QString name;
+        QString amount;  // none: a line of detail under the fee above
+    };
     void display(const FeeBreakdown &breakdown, const ListingSnapshot &listing);
+    void showRows(const QList<Row> &rows);
+    void setTotal(const QString &total);
 
     QLabel *m_heading_label = nullptr;
     QTreeWidget *m_list = nullptr;

@@ -1,5 +1,6 @@
 #include "ToolPanel.h"
 
+#include "Localization.h"
 #include "frmeBayFees.h"
 
 #include <QGuiApplication>
@@ -80,6 +81,18 @@ void ToolPanel::RestorePlace(int order)
         topLeft.setY(std::max(room.top(), std::min(topLeft.y(), room.bottom() - height())));
     }
     move(topLeft);
+}
+
+QString ToolPanel::Text(const char *tagged)
+{
+    return GetLocalizedString(QString::fromUtf8(tagged));
+}
+
+QString ToolPanel::SiteName(qint32 site)
+{
+    static const char *const names[5] = {"", "eBay.com<0430>", "eBay UK<0431>", "eBay Canada<0432>",
+                                         "eBay Germany<0433>"};
+    return site >= 1 && site <= 4 ? Text(names[site]) : QString();
 }
 
 bool ToolPanel::StoredVisible(const QString &settingName)

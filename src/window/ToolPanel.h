@@ -32,6 +32,11 @@ public:
     void RestorePlace(int order);
     static bool StoredVisible(const QString &settingName);
 
+    // A tagged text in the running language.
+    static QString Text(const char *tagged);
+    // "eBay UK" and the like, by site code.
+    static QString SiteName(qint32 site);
+
 Q_SIGNALS:
     // The panel was shown or hidden, by its menu item, its close button or the keyboard.
     void visibilityChanged(bool shown);

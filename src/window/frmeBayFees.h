@@ -86,10 +86,14 @@ public:
     // or the multiple-item tab, whichever was shown last.
     ListingSnapshot CurrentListing() const;
     PaymentChoices CurrentPaymentChoices() const;
+    // The payment tab's choices as its captions name them ("Standard Rate, All Other Payments").
+    QString PaymentChoicesText() const;
     // Each site's exchange rate: the current site's as typed, the others' as stored.
     SiteRateTexts SiteRates() const;
     // A tool's summary, numbered like the tabs' summaries, at the end of the notepad.
     void AddToNotepad(const QString &heading, const QStringList &lines);
+    // A tool's money entry: it takes the keys and keeps the texts of the tabs' money fields.
+    void WatchMoneyField(QLineEdit *field);
     // The panel stored under a setting name, once it has been made (nullptr before).
     ToolPanel *ShownToolPanel(const QString &settingName) const;
     static constexpr std::size_t ToolPanelCount = 3;

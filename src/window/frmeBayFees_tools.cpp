@@ -5,6 +5,8 @@
 
 #include "CaptionTable.h"
 #include "CompareSitesPanel.h"
+#include "EntryFieldEvents.h"
+#include "EntryFieldRules.h"
 #include "FeeBreakdownPanel.h"
 #include "ProfitPanel.h"
 
@@ -170,6 +172,26 @@ PaymentChoices frmeBayFees::CurrentPaymentChoices() const
     if (m_oSite.Site() != CAuctionSite::UnitedStates)
         choices.RateText = txtConversion->text();
     return choices;
+}
+
+QString frmeBayFees::PaymentChoicesText() const
+{
+    QStringList choices;
+    for (const QAbstractButton *choice : std::initializer_list<const QAbstractButton *>{
+             optPayPalMerchant, optPayPalStandard, optPayPalCreditCard, optPayPalNonCreditCard, chkInternationalPayPal}) {
+        if (choice->isChecked())
+            choices << QString(choice->text()).remove(QLatin1Char('&'));
+    }
+    return choices.join(QStringLiteral(", "));
+}
+
+void frmeBayFees::WatchMoneyField(QLineEdit *field)
+{
+    m_entryFieldEvents->watchKeys(field);
+    connect(field, &QLineEdit::textChanged, field, [field](const QString &text) {
+        if (!EntryFieldRules::IsAcceptableMoneyText(text))
+            field->clear();
+    });
 }
 
 SiteRateTexts frmeBayFees::SiteRates() const
