@@ -2,6 +2,7 @@
 // Run: build/bin/bench_engine --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 #include "FeeEngine.h"
+#include "NumberText.h"
 
 #include <QLocale>
 
@@ -90,7 +91,7 @@ BENCHMARK(PayPalCalculation);
 
 int main(int argc, char **argv)
 {
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    UseNumberLocale(QLocale(QStringLiteral("en_US")));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

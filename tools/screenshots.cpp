@@ -8,6 +8,7 @@
 #include "FCheckVersion.h"
 #include "Languages.h"
 #include "frmAbout.h"
+#include "NumberText.h"
 #include "Settings.h"
 #include "ToolPanel.h"
 #include "frmeBayFees.h"
@@ -49,7 +50,7 @@ int main(int argc, char **argv)
 
     for (const char *site : {"us", "de"}) {
         const bool german = QByteArray(site) == "de";
-        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates));
+        UseNumberLocale(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates));
         WriteSetting(QStringLiteral("Language"), german ? QStringLiteral("German") : QStringLiteral("English"));
         InitLanguage();
         frmeBayFees window;
@@ -123,7 +124,7 @@ int main(int argc, char **argv)
         window.grab().save(out.filePath(QStringLiteral("screenshot-notepad-%1.png").arg(QString::fromLatin1(site))));
     }
 
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    UseNumberLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     WriteSetting(QStringLiteral("Language"), QStringLiteral("English"));
     InitLanguage();
     CStartStatus startStatus;

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 
@@ -23,21 +24,24 @@ QChar firstChar(const QString &text, QChar fallback)
     return text.size() == 1 ? text.front() : fallback;
 }
 
-// The symbols of the default locale, looked up again only when the default locale changes.
+// Bumped by UseNumberLocale: each thread reads the default locale's symbols again at its next
+// number. Asking Qt for the default locale takes a lock every time, which costs more than most
+// of the texts read and written here.
+std::atomic<int> localeGeneration{0};
+
 const NumberSymbols &currentSymbols()
 {
-    thread_local QLocale cachedLocale(QLocale::c());
     thread_local NumberSymbols symbols;
-    thread_local bool filled = false;
-    const QLocale locale;
-    if (!filled || locale != cachedLocale) {
-        cachedLocale = locale;
+    thread_local int filledFor = -1;
+    const int generation = localeGeneration.load(std::memory_order_acquire);
+    if (filledFor != generation) {
+        const QLocale locale;
         symbols.decimalPoint = firstChar(locale.decimalPoint(), QLatin1Char('.'));
         symbols.groupSeparator = firstChar(locale.groupSeparator(), QLatin1Char(','));
         symbols.minusSign = firstChar(locale.negativeSign(), QLatin1Char('-'));
         symbols.plusSign = firstChar(locale.positiveSign(), QLatin1Char('+'));
         symbols.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol);
-        filled = true;
+        filledFor = generation;
     }
     return symbols;
 }
@@ -192,6 +196,12 @@ bool readNumericText(QStringView text, DecimalDigits &digits)
 }
 
 } // namespace
+
+void UseNumberLocale(const QLocale &locale)
+{
+    QLocale::setDefault(locale);
+    localeGeneration.fetch_add(1, std::memory_order_acq_rel);
+}
 
 QString PlainText(float value)
 {

@@ -11,6 +11,13 @@
 // Field texts carry every amount of the program, so these few functions are the only place
 // where text becomes a number or a number becomes text.
 
+class QLocale;
+
+// Makes `locale` the default locale and the one whose number format these functions use. The
+// format is read from the default locale once and kept: a default set by QLocale::setDefault
+// alone is not seen.
+void UseNumberLocale(const QLocale &locale);
+
 // Plain decimal text: the digits a number shows at its precision (7 significant digits for a
 // single, 15 for a double, exact for money), no trailing zeros, no exponent.
 QString PlainText(float value);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumberText.h"
+
 #include <QLocale>
 #include <QString>
 #include <QTest>
@@ -18,7 +20,7 @@ inline void addLocaleRows()
 inline void applyLocaleRow()
 {
     QFETCH_GLOBAL(QString, locale);
-    QLocale::setDefault(QLocale(locale));
+    UseNumberLocale(QLocale(locale));
 }
 
 // "1.31" in the current locale: "1.31" or "1,31".

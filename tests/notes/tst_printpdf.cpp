@@ -2,6 +2,7 @@
 // pdftotext (poppler-utils), page by page, with the position of every line.
 
 #include "CWordWrap.h"
+#include "NumberText.h"
 #include "PdfToText.h"
 #include "PrinterSurface.h"
 #include "TestLocales.h"
@@ -482,7 +483,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, region);
         QFETCH(QSizeF, paper);
-        QLocale::setDefault(QLocale(region));
+        UseNumberLocale(QLocale(region));
 
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Notizen.pdf"));

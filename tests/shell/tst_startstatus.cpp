@@ -1,6 +1,7 @@
 #include "../window/SettingsObstacle.h"
 #include "CStartStatus.h"
 #include "CalvextraVersion.h"
+#include "NumberText.h"
 #include "PublicVars.h"
 #include "Settings.h"
 #include "TestLocales.h"
@@ -36,7 +37,7 @@ private Q_SLOTS:
     void cleanup()
     {
         obstacle.remove();
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        UseNumberLocale(QLocale(QStringLiteral("en_US")));
         NumberFormat() = 0;
     }
 
@@ -60,7 +61,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, locale);
         QFETCH(int, format);
-        QLocale::setDefault(QLocale(locale));
+        UseNumberLocale(QLocale(locale));
         QCOMPARE(int(DetectNumberFormat()), format);
     }
 
@@ -111,7 +112,7 @@ private Q_SLOTS:
         QFETCH(QString, version);
         QFETCH(QString, versionText);
         QFETCH(float, number);
-        QLocale::setDefault(QLocale(locale));
+        UseNumberLocale(QLocale(locale));
         NumberFormat() = DetectNumberFormat();
         CStartStatus status;
         status.Initialize(CStartStatus::CalculatorApplicationClass, version);

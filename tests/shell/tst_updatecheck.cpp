@@ -2,6 +2,7 @@
 #include "CStartStatus.h"
 #include "FCheckVersion.h"
 #include "LanguageState.h"
+#include "NumberText.h"
 #include "PublicVars.h"
 #include "UpdateTestSupport.h"
 
@@ -89,7 +90,7 @@ private Q_SLOTS:
     {
         CurrentLanguage() = LanguageInfo::EnglishUnitedStates();
         CompanyName() = QStringLiteral("Brontolux");
-        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        UseNumberLocale(QLocale(QStringLiteral("en_US")));
         NumberFormat() = 0;
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -122,7 +123,7 @@ private Q_SLOTS:
         QFETCH(QString, version);
         QFETCH(QString, language);
         QFETCH(QByteArray, line);
-        QLocale::setDefault(QLocale(locale));
+        UseNumberLocale(QLocale(locale));
         NumberFormat() = DetectNumberFormat();
         CurrentLanguage().LanguageName = language;
         VersionServer server;

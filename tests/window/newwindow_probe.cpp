@@ -3,6 +3,7 @@
 // by CALVEXTRA_PROBE_REPORT, reading numbers in the locale named by CALVEXTRA_PROBE_LOCALE.
 
 #include "frmeBayFees.h"
+#include "NumberText.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,7 +15,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     // The number format of the user who saved the settings.
     if (qEnvironmentVariableIsSet("CALVEXTRA_PROBE_LOCALE"))
-        QLocale::setDefault(QLocale(qEnvironmentVariable("CALVEXTRA_PROBE_LOCALE")));
+        UseNumberLocale(QLocale(qEnvironmentVariable("CALVEXTRA_PROBE_LOCALE")));
     frmeBayFees window(false);
     QFile report(qEnvironmentVariable("CALVEXTRA_PROBE_REPORT"));
     if (!report.open(QIODevice::WriteOnly))

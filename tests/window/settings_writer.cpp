@@ -8,6 +8,7 @@
 // values, whole.
 
 #include "frmeBayFees.h"
+#include "NumberText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,7 +125,7 @@ int main(int argc, char *argv[])
         std::fputs("usage: settings_writer A|B <repeats> [locale]\n", stderr);
         return 2;
     }
-    QLocale::setDefault(QLocale(arguments.value(3, QStringLiteral("en_US"))));
+    UseNumberLocale(QLocale(arguments.value(3, QStringLiteral("en_US"))));
 
     // Not a first run: the defaults are not written again over the other copy's values.
     frmeBayFees window(false);

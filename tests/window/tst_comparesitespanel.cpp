@@ -20,7 +20,7 @@ class TestCompareSitesPanel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+    void initTestCase() { UseNumberLocale(QLocale(QStringLiteral("en_US"))); }
     void init() { fixture = std::make_unique<WindowFixture>(); }
     void cleanup()
     {

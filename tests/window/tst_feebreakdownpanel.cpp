@@ -1,4 +1,5 @@
 #include "FeeBreakdownPanel.h"
+#include "NumberText.h"
 #include "WindowFixture.h"
 
 #include <QClipboard>
@@ -16,7 +17,7 @@ class TestFeeBreakdownPanel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+    void initTestCase() { UseNumberLocale(QLocale(QStringLiteral("en_US"))); }
     void init() { fixture = std::make_unique<WindowFixture>(); }
     void cleanup()
     {
