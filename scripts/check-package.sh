@@ -23,6 +23,20 @@ for file in Calvextra CalvextraLang407.dll calvextra_help.htm wertolino_hilfe.ht
 done
 [ "$(readlink "$work/root/usr/bin/calvextra")" = ../lib/calvextra/Calvextra ] || { echo "bin/calvextra is no link to the program" >&2; exit 1; }
 
+# The command-line calculator: in bin, working from there, with a manual page that man renders
+# without warnings, from its file and by name.
+fees="$work/root/usr/bin/calvextra-fees"
+[ -x "$fees" ] || { echo "package lacks bin/calvextra-fees" >&2; exit 1; }
+"$fees" --site uk --start 9.99 --closing 152.50 | grep -x "Total eBay fees:   5.91" >/dev/null \
+  || { echo "the installed calvextra-fees gave no fees" >&2; exit 1; }
+manual="$work/root/usr/share/man/man1/calvextra-fees.1.gz"
+[ -f "$manual" ] || { echo "package lacks the manual page of calvextra-fees" >&2; exit 1; }
+warnings=$(MANPAGER=cat man --warnings -l "$manual" 2>&1 >/dev/null)
+[ -z "$warnings" ] || { echo "the manual page of calvextra-fees has warnings: $warnings" >&2; exit 1; }
+MANPAGER=cat man -l "$manual" | grep "^EXIT STATUS" >/dev/null || { echo "man -l does not render calvextra-fees.1" >&2; exit 1; }
+MANPAGER=cat MANPATH="$work/root/usr/share/man" man calvextra-fees | grep "calvextra-fees --csv" >/dev/null \
+  || { echo "man calvextra-fees does not find the installed page" >&2; exit 1; }
+
 # Starts the installed program with a fresh home and waits for a window with the given title.
 expect_window() {
   local title=$1; shift

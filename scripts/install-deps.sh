@@ -15,8 +15,8 @@ packages=(
 if [ "${1:-}" != run ]; then
   # pdftotext reads back what the printing tests printed to PDF; the packaging check builds the
   # .deb (dpkg-shlibdeps, file), validates the desktop entry and metainfo and starts the installed
-  # program on a virtual display.
-  packages+=(poppler-utils dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils)
+  # program on a virtual display; man renders the command-line calculator's manual page.
+  packages+=(poppler-utils dpkg-dev file desktop-file-utils appstream xvfb xauth x11-utils man-db groff-base)
 fi
 
 missing=()
