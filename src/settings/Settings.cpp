@@ -27,6 +27,19 @@ std::unique_ptr<QSettings> openStore()
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organization, Application);
 }
 
+// The store a SettingsReading keeps open, from its first read on.
+struct OpenReading
+{
+    int depth = 0;
+    std::unique_ptr<QSettings> store;
+};
+
+OpenReading &openReading()
+{
+    static OpenReading reading;
+    return reading;
+}
+
 // Values written this run that the store did not take; they win over the store until a save
 // succeeds.
 QMap<QString, QString> &unsavedValues()
@@ -243,14 +256,38 @@ SettingsStatus SettingsStoreReadStatus()
     return {};
 }
 
+SettingsReading::SettingsReading()
+{
+    ++openReading().depth;
+}
+
+SettingsReading::~SettingsReading()
+{
+    OpenReading &reading = openReading();
+    if (--reading.depth == 0)
+        reading.store.reset();
+}
+
 QString ReadSetting(const QString &Key)
 {
     const QMap<QString, QString> &unsaved = unsavedValues();
     if (const auto kept = unsaved.constFind(Key); kept != unsaved.cend())
         return *kept;
-    if (!SettingsStoreReadStatus().Ok())
+    // A store that is no regular file is never opened: a FIFO there would block the read.
+    OpenReading &reading = openReading();
+    std::unique_ptr<QSettings> ownStore;
+    QSettings *store = nullptr;
+    if (reading.depth > 0) {
+        if (!reading.store && SettingsStoreReadStatus().Ok())
+            reading.store = openStore();
+        store = reading.store.get();
+    } else if (SettingsStoreReadStatus().Ok()) {
+        ownStore = openStore();
+        store = ownStore.get();
+    }
+    if (!store)
         return QString();
-    const QVariant value = openStore()->value(Key);
+    const QVariant value = store->value(Key);
     // Only plain text counts: anything else stored under the name reads as absent.
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
@@ -268,6 +305,8 @@ SettingsStatus WriteSettings(const SettingValues &values)
         pending.insert(key, value);
     const SettingsStatus result = writeToStore(pending);
     unsavedValues() = result.Ok() ? QMap<QString, QString>() : pending;
+    // A reading under way opens the store again: it holds the file as it was before the save.
+    openReading().store.reset();
     return result;
 }
 

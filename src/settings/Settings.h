@@ -14,6 +14,18 @@
 // effect in memory for the rest of the run and are written again with the next save.
 QString ReadSetting(const QString &Key);
 
+// While one is alive, ReadSetting answers from one opening of the store instead of opening it
+// for every value, so the values a load reads together cost one reading of the file. A save in
+// between is seen: the store is opened again after it.
+class SettingsReading
+{
+public:
+    SettingsReading();
+    ~SettingsReading();
+    SettingsReading(const SettingsReading &) = delete;
+    SettingsReading &operator=(const SettingsReading &) = delete;
+};
+
 // Why the settings store could not take (or give) values.
 enum class SettingsProblem {
     None,

@@ -7,6 +7,7 @@
 #include "FCheckVersion.h"
 #include "Languages.h"
 #include "Localization.h"
+#include "ProgramIcon.h"
 #include "PublicVars.h"
 #include "frmAbout.h"
 #include "frmeBayFees.h"
@@ -96,11 +97,7 @@ int Main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(CALVEXTRA_VERSION_TEXT));
     QApplication::setOrganizationName(QStringLiteral("Brontolux"));
     QGuiApplication::setDesktopFileName(QStringLiteral("calvextra"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/calvextra.png").arg(size));
-    QApplication::setWindowIcon(icon);
-
+    QApplication::setWindowIcon(ProgramIcon());
     const std::unique_ptr<RunningProgram> program = StartUp();
     if (!program)
         return 1;

@@ -52,9 +52,17 @@ const SiteTexts &siteTexts(qint32 site)
     return texts[(site >= 1 && site <= 4) ? site : 0];
 }
 
+// Whether a font family is installed. The font list is read once: asking the database about each
+// family runs a font substitution of its own every time.
+bool fontInstalled(const QString &family)
+{
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(family, Qt::CaseInsensitive);
+}
+
 QFont windowFont()
 {
-    QFont font = QFontDatabase::hasFamily(QStringLiteral("Tahoma")) ? QFont(QStringLiteral("Tahoma"))
+    QFont font = fontInstalled(QStringLiteral("Tahoma")) ? QFont(QStringLiteral("Tahoma"))
                                                                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(8.25);
     return font;
@@ -64,7 +72,7 @@ QFont notesFont()
 {
     // Verdana where present; DejaVu Sans shares its shapes and widths.
     for (const char *family : {"Verdana", "DejaVu Sans"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+        if (fontInstalled(QString::fromLatin1(family))) {
             QFont font(QString::fromLatin1(family));
             font.setPointSizeF(8.25);
             return font;

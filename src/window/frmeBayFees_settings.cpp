@@ -128,6 +128,7 @@ frmeBayFees::frmeBayFees(QWidget *parent) : frmeBayFees(SettingsStoreIsEmpty(), 
 
 void frmeBayFees::Form_Load(bool isFirstTime)
 {
+    const SettingsReading reading;
     SSTab1->setCurrentIndex(0);
     cboRealEstateType->setCurrentIndex(0);
     if (isFirstTime)
@@ -198,6 +199,7 @@ void frmeBayFees::SaveOptionSetting(SettingValues &values, const QString &name, 
 
 void frmeBayFees::LoadSettings()
 {
+    const SettingsReading reading;
     // Each setting raises the control's own handlers, so fees and enabled options follow.
     // A value the program would never have written falls back to the default.
     if (ReadSetting(QStringLiteral("StayOnTop")) == On)

@@ -5,6 +5,7 @@
 #include "LinkLabel.h"
 #include "OpenedLinks.h"
 #include "PointerMoves.h"
+#include "ProgramIcon.h"
 #include "RegistryLayer.h"
 #include "frmAbout.h"
 
@@ -41,6 +42,32 @@ private Q_SLOTS:
         Brand() = BrandValues::Defaults();
         CRegistry().DeleteKey(RegistryLayer::HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"));
         qputenv("PATH", m_path);
+    }
+
+    // The program's icon serves every size from its nearest picture not smaller than asked for,
+    // read only when asked.
+    void programIconSizes_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("picture");  // the picture it is made from
+        QTest::newRow("exact 16") << 16 << 16;
+        QTest::newRow("between 24 and 32") << 28 << 32;
+        QTest::newRow("exact 256") << 256 << 256;
+        QTest::newRow("above the largest") << 300 << 256;
+    }
+    void programIconSizes()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, picture);
+        const QIcon icon = ProgramIcon();
+        QCOMPARE(icon.availableSizes().size(), 7);
+        const QPixmap pixmap = icon.pixmap(QSize(asked, asked));
+        QVERIFY(!pixmap.isNull());
+        QCOMPARE(pixmap.size(), QSize(std::min(asked, 256), std::min(asked, 256)));
+        const QPixmap original(QStringLiteral(":/icons/%1x%1/apps/calvextra.png").arg(picture));
+        QVERIFY(!original.isNull());
+        if (asked == picture)
+            QCOMPARE(pixmap.toImage(), original.toImage());
     }
 
     void texts_data()

@@ -1061,6 +1061,17 @@ private Q_SLOTS:
         QCOMPARE(again->findChild<QLineEdit *>(QString::fromLatin1(names[2]))->text(), typed[2]);
     }
 
+    // A load reads the store once; a save made while it reads is seen by the reads after it.
+    void oneReadingSeesItsOwnSaves()
+    {
+        QVERIFY(WriteSetting(QStringLiteral("Site"), QStringLiteral("2")).Ok());
+        const SettingsReading reading;
+        QCOMPARE(ReadSetting(QStringLiteral("Site")), QStringLiteral("2"));
+        QVERIFY(WriteSetting(QStringLiteral("Site"), QStringLiteral("3")).Ok());
+        QCOMPARE(ReadSetting(QStringLiteral("Site")), QStringLiteral("3"));
+        QCOMPARE(ReadSetting(QStringLiteral("NoSuchSetting")), QString());
+    }
+
     void clearedRateIsNotErased()
     {
         openWindow();
