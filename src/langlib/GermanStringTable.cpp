@@ -465,6 +465,10 @@ constexpr StringTableEntry Table[] = {
     {876, u"aktuelle Seite"},
     {877, u"Füllen Sie die vier Angaben des Postens aus, um die Seiten zu vergleichen."},
     {878, u"Wechselkurse: 1 US$ = %1"},
+    // Druckfortschritt (880-889).
+    {880, u"Notizen werden gedruckt"},
+    {881, u"Gedruckte Seiten: %1"},
+    {882, u"Abbrechen"},
     {5000, u"Wertolino"},
 };
 

@@ -467,6 +467,10 @@ constexpr StringTableEntry Table[] = {
     {876, u"current site"},
     {877, u"Fill in the four entries of the lot to compare the sites."},
     {878, u"Exchange rates: 1 US$ = %1"},
+    // Printing progress (880-889).
+    {880, u"Printing the Notes"},
+    {881, u"Pages printed: %1"},
+    {882, u"Cancel"},
     {5000, u"Calvextra"},
 };
 

@@ -64,8 +64,12 @@ void CWordWrap::PrintText(const QString &Text, PrintSurface &surface)
     const BusyCursor busy;
     PrintPageHeader(surface, false);
     const qsizetype length = Text.size();
+    const auto progressAt = [&surface, length](qsizetype position) {
+        return Progress{surface.Page(), position, length};
+    };
     qsizetype p = 0;
-    while (p < length) {
+    bool going = true;
+    while (going && p < length) {
         const qsizetype wordStart = p;
         while (p < length && !isBlankOrLess(Text.at(p)))
             ++p;
@@ -73,17 +77,18 @@ void CWordWrap::PrintText(const QString &Text, PrintSurface &surface)
 
         // A word that ends exactly at the right margin fits. One wider than the page goes on a
         // line of its own, whole.
-        if (surface.CurrentX() + surface.TextWidth(word) > surface.PageWidth() - m_marginRight)
-            nextLine(surface);
+        if (surface.CurrentX() + surface.TextWidth(word) > surface.PageWidth() - m_marginRight
+            && !nextLine(surface, progressAt(wordStart)))
+            break;
         surface.Print(word);
 
-        for (; p < length && isBlankOrLess(Text.at(p)); ++p) {
+        for (; going && p < length && isBlankOrLess(Text.at(p)); ++p) {
             switch (Text.at(p).unicode()) {
             case ' ':
                 surface.Print(QStringLiteral(" "));
                 break;
             case '\n':
-                nextLine(surface);
+                going = nextLine(surface, progressAt(p + 1));
                 break;
             case '\t':
                 advanceToTabStop(surface);
@@ -96,13 +101,17 @@ void CWordWrap::PrintText(const QString &Text, PrintSurface &surface)
     surface.EndDoc();
 }
 
-void CWordWrap::nextLine(PrintSurface &surface)
+bool CWordWrap::nextLine(PrintSurface &surface, const Progress &progress)
 {
     surface.EndLine();
-    if (surface.CurrentY() > surface.PageHeight() - m_marginBottom)
+    if (surface.CurrentY() > surface.PageHeight() - m_marginBottom) {
+        if (m_pageObserver && !m_pageObserver(progress))
+            return false;
         PrintPageHeader(surface, true);
-    else
+    } else {
         surface.setCurrentX(m_marginLeft);
+    }
+    return true;
 }
 
 void CWordWrap::advanceToTabStop(PrintSurface &surface)

@@ -20,6 +20,19 @@ public:
 
     CWordWrap();
 
+    // How far a job has got when a page is finished: the pages done and the characters of the
+    // text used up so far.
+    struct Progress
+    {
+        int pagesDone = 0;
+        qsizetype charactersDone = 0;
+        qsizetype characters = 0;
+    };
+    // Told after every finished page of a job. Returning false ends the job there: the document
+    // is ended with the pages done, as when the text has run out.
+    using PageObserver = std::function<bool(const Progress &)>;
+    void setPageObserver(PageObserver observer) { m_pageObserver = std::move(observer); }
+
     QString HeaderText() const { return m_headerText; }
     void setHeaderText(const QString &text) { m_headerText = text; }
     float MarginLeft() const { return m_marginLeft; }
@@ -38,10 +51,12 @@ public:
 
 private:
     void PrintPageHeader(PrintSurface &surface, bool newPage);
-    // Ends the line; below the bottom margin a new page begins, otherwise the left margin.
-    void nextLine(PrintSurface &surface);
+    // Ends the line; below the bottom margin a new page begins, otherwise the left margin. False
+    // when the page observer ended the job at the finished page.
+    bool nextLine(PrintSurface &surface, const Progress &progress);
     void advanceToTabStop(PrintSurface &surface);
 
+    PageObserver m_pageObserver;
     QString m_headerText;
     float m_marginLeft = 720;
     float m_marginTop = 1440;

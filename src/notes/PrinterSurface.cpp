@@ -3,15 +3,34 @@
 #include "Localization.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr qreal TwipsPerInch = 1440;
+// Enough for the distinct words of a long notepad; a text that has more starts over.
+constexpr qsizetype MaxCachedTexts = 50000;
+
+// Where the text engine puts a point given in device pixels: on the grid of 64ths, towards zero.
+qreal onGlyphGrid(qreal devicePixels)
+{
+    return std::trunc(devicePixels * 64) / 64;
+}
+
+// Characters a text layout breaks lines at, ends a measurement at or lays out as objects, where a
+// plain drawText does not.
+bool laidOutOtherwise(QChar c)
+{
+    const char16_t code = c.unicode();
+    return code == 0x9c || code == 0x2028 || code == 0x2029 || code == 0xfffc;
+}
 
 QString printerName(const QPrinter &printer)
 {
@@ -46,6 +65,18 @@ PrinterSurface::PrinterSurface(QPrinter &printer, const QFont &font)
         throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" could not start printing.<0722>"))
                              .arg(printerName(printer))};
     m_painter.setFont(m_font);
+    m_metrics.emplace(m_font, &m_printer);
+    m_ascent = m_metrics->ascent();
+    m_lineHeight = toTwips(m_metrics->height());
+    const QRect paintRect = m_printer.pageLayout().paintRectPixels(int(m_dpi));
+    m_pageWidth = toTwips(paintRect.width());
+    m_pageHeight = toTwips(paintRect.height());
+}
+
+PrinterSurface::~PrinterSurface()
+{
+    if (m_painter.isActive())
+        flushGlyphs();
 }
 
 float PrinterSurface::toTwips(qreal devicePixels) const
@@ -58,42 +89,135 @@ qreal PrinterSurface::toDevice(float twips) const
     return qreal(twips) * m_dpi / TwipsPerInch;
 }
 
-float PrinterSurface::PageWidth() const
+PrinterSurface::Shape &PrinterSurface::shapeOf(const QString &text) const
 {
-    return toTwips(m_printer.pageLayout().paintRectPixels(int(m_dpi)).width());
-}
-
-float PrinterSurface::PageHeight() const
-{
-    return toTwips(m_printer.pageLayout().paintRectPixels(int(m_dpi)).height());
+    auto found = m_shapes.find(text);
+    if (found != m_shapes.end())
+        return *found;
+    // A text of words that never repeat must not grow the cache without end.
+    if (m_shapes.size() >= MaxCachedTexts)
+        m_shapes.clear();
+    Shape entry;
+    entry.advance = m_metrics->horizontalAdvance(text);
+    return *m_shapes.insert(text, entry);
 }
 
 float PrinterSurface::TextWidth(const QString &text) const
 {
-    return toTwips(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+    return toTwips(shapeOf(text).advance);
 }
 
 float PrinterSurface::TextHeight(const QString &) const
 {
-    return toTwips(QFontMetricsF(m_font, &m_printer).height());
+    return m_lineHeight;
+}
+
+void PrinterSurface::shape(const QString &text, Shape &entry) const
+{
+    entry.shaped = true;
+    if (std::any_of(text.cbegin(), text.cend(), laidOutOtherwise)) {
+        entry.drawnAsText = true;
+        return;
+    }
+    QTextLayout layout(text, m_painter.font(), &m_printer);
+    QTextOption option;
+    option.setTextDirection(m_painter.layoutDirection());
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(0);
+    const bool oneLine = line.isValid() && !layout.createLine().isValid();
+    layout.endLayout();
+    if (!oneLine) {
+        entry.drawnAsText = true;
+        return;
+    }
+    // Glyph positions relative to the start of the baseline. They are whole 64ths of a device
+    // pixel, so adding them to a start on that grid is exact.
+    const QPointF baseline(line.x(), line.y() + line.ascent());
+    entry.runs = line.glyphRuns();
+    for (QGlyphRun &run : entry.runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &position : positions)
+            position -= baseline;
+        run.setPositions(positions);
+    }
 }
 
 void PrinterSurface::Print(const QString &text)
 {
-    const QFontMetricsF metrics(m_font, &m_printer);
+    if (text.isEmpty())
+        return;  // nothing to draw, no advance: the empty word before a leading separator
+    Shape &entry = shapeOf(text);
+    if (!entry.shaped)
+        shape(text, entry);
     // The position is the top-left corner of the text, as on the printer object.
-    m_painter.drawText(QPointF(toDevice(m_x), toDevice(m_y) + metrics.ascent()), text);
-    m_x += toTwips(metrics.horizontalAdvance(text));
+    const QPointF start(toDevice(m_x), toDevice(m_y) + m_ascent);
+    if (entry.drawnAsText) {
+        flushGlyphs();
+        m_painter.drawText(start, text);
+    } else {
+        queueGlyphs(entry, start);
+    }
+    m_x += toTwips(entry.advance);
+}
+
+void PrinterSurface::queueGlyphs(const Shape &entry, QPointF baselineStart)
+{
+    const QPointF start(onGlyphGrid(baselineStart.x()), onGlyphGrid(baselineStart.y()));
+    for (const QGlyphRun &run : entry.runs) {
+        const QRawFont font = run.rawFont();
+        if (m_queued.isEmpty() || !(m_queued.last().font == font))
+            m_queued.append(QueuedRun{font, {}, {}});
+        QueuedRun &queued = m_queued.last();
+        queued.glyphs.append(run.glyphIndexes());
+        for (const QPointF &position : run.positions())
+            queued.positions.append(start + position);
+    }
+}
+
+void PrinterSurface::flushGlyphs()
+{
+    if (m_queued.isEmpty())
+        return;
+    for (const QueuedRun &queued : std::as_const(m_queued)) {
+        QGlyphRun run;
+        run.setRawFont(queued.font);
+        run.setGlyphIndexes(queued.glyphs);
+        run.setPositions(queued.positions);
+        m_painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    m_queued.clear();
+}
+
+// A run goes out whenever the position jumps, so that it starts from an absolute position as every
+// print did before: within a run the printer adds up relative steps, written with limited digits,
+// and a page would then differ from before in the last digits and in how its glyphs are smoothed.
+void PrinterSurface::setCurrentX(float x)
+{
+    flushGlyphs();
+    m_x = x;
+}
+
+void PrinterSurface::setCurrentY(float y)
+{
+    flushGlyphs();
+    m_y = y;
 }
 
 void PrinterSurface::EndLine()
 {
+    flushGlyphs();
     m_x = 0;
-    m_y += TextHeight(QString());
+    m_y += m_lineHeight;
 }
 
 void PrinterSurface::NewPage()
 {
+    flushGlyphs();
     if (!m_printer.newPage())
         throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" could not start a new page.<0723>"))
                              .arg(printerName(m_printer))};
@@ -105,6 +229,7 @@ void PrinterSurface::NewPage()
 
 void PrinterSurface::EndDoc()
 {
+    flushGlyphs();
     m_painter.end();
     failIfPrinterFailed();
 }

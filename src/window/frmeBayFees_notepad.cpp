@@ -8,6 +8,7 @@
 #include "NotepadStore.h"
 #include "NotepadUndoLimit.h"
 #include "NotepadWrapLayout.h"
+#include "PrintProgress.h"
 #include "PrintSurface.h"
 #include "PrinterSurface.h"
 
@@ -186,6 +187,8 @@ void frmeBayFees::PrintNotepad()
 {
     try {
         CWordWrap printer;
+        PrintProgress progress(this);
+        progress.watch(printer);
         printer.PrintText(NotesText());
     } catch (const PrintError &error) {
         if (error.NoPrinterInstalled)
@@ -213,6 +216,8 @@ void frmeBayFees::OfferPdfInsteadOfPrinter(const QString &problem)
     // The pages of a print: the same word wrap, margins, header and face, on paper in a file.
     try {
         CWordWrap printer;
+        PrintProgress progress(this);
+        progress.watch(printer);
         const std::unique_ptr<PrintSurface> pdf = OpenPdfPrinter(path);
         printer.PrintText(NotesText(), *pdf);
     } catch (const PrintError &error) {

@@ -101,6 +101,7 @@ QList<qint32> expectedEnglishIds()
     addRange(800, 803);
     addRange(809, 862);
     addRange(870, 878);
+    addRange(880, 882);
     addRange(5000, 5000);
     return ids;
 }
@@ -241,7 +242,7 @@ void TestLocalization::englishTableLacksOtherIds_data()
     // The ids on either side of every range of the table, and a few far outside.
     const qint32 outside[] = {0, -1, 1, 200, 229, 378, 379, 380, 381, 466, 469, 471, 504, 506, 600,
                               607, 657, 682, 684, 692, 694, 709, 719, 727, 739, 746, 779, 788,
-                              799, 804, 808, 863, 869, 879, 900, 999, 4999, 5001, 9999};
+                              799, 804, 808, 863, 869, 879, 883, 900, 999, 4999, 5001, 9999};
     for (const qint32 id : outside)
         QTest::newRow(qPrintable(QString::number(id))) << id;
 }

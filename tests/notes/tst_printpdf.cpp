@@ -8,10 +8,12 @@
 #include "TestLocales.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -198,6 +200,133 @@ QString footer(const QString &date, int page)
     return date + QStringLiteral(" Page ") + QString::number(page);
 }
 
+
+// The way a print surface drew before glyphs were queued: fresh metrics for every measurement
+// and one drawText for every print, at the same positions in twips. What the printer surface
+// prints must read back the same, word for word and position for position.
+class DrawTextSurface : public PrintSurface
+{
+public:
+    explicit DrawTextSurface(QPrinter &printer) : m_printer(printer), m_font(PrinterSurface::DefaultFont())
+    {
+        QVERIFY(m_painter.begin(&printer));
+        m_painter.setFont(m_font);
+    }
+
+    float CurrentX() const override { return m_x; }
+    float CurrentY() const override { return m_y; }
+    void setCurrentX(float x) override { m_x = x; }
+    void setCurrentY(float y) override { m_y = y; }
+    float PageWidth() const override { return toTwips(m_printer.pageLayout().paintRectPixels(dpi()).width()); }
+    float PageHeight() const override { return toTwips(m_printer.pageLayout().paintRectPixels(dpi()).height()); }
+    float TextWidth(const QString &text) const override
+    {
+        return toTwips(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+    }
+    float TextHeight(const QString &) const override { return toTwips(QFontMetricsF(m_font, &m_printer).height()); }
+    void Print(const QString &text) override
+    {
+        const QFontMetricsF metrics(m_font, &m_printer);
+        m_painter.drawText(QPointF(toDevice(m_x), toDevice(m_y) + metrics.ascent()), text);
+        m_x += toTwips(metrics.horizontalAdvance(text));
+    }
+    void EndLine() override
+    {
+        m_x = 0;
+        m_y += TextHeight(QString());
+    }
+    void NewPage() override
+    {
+        QVERIFY(m_printer.newPage());
+        m_x = 0;
+        m_y = 0;
+        ++m_page;
+    }
+    int Page() const override { return m_page; }
+    void EndDoc() override { m_painter.end(); }
+
+private:
+    int dpi() const { return m_printer.resolution(); }
+    float toTwips(qreal pixels) const { return float(pixels * 1440 / dpi()); }
+    qreal toDevice(float twips) const { return qreal(twips) * dpi() / 1440; }
+
+    QPrinter &m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    float m_x = 0;
+    float m_y = 0;
+    int m_page = 1;
+};
+
+// A word pdftotext finds and its box in points.
+struct WordBox
+{
+    QString text;
+    QRectF box;
+};
+
+// Every word pdftotext finds, page by page.
+QString readWordBoxes(const QString &path, QList<QList<WordBox>> &pages)
+{
+    pages.clear();
+    QByteArray boxes;
+    if (QString error = runPdfToText({QStringLiteral("-bbox"), path, QStringLiteral("-")}, boxes); !error.isEmpty())
+        return error;
+    static const QRegularExpression pageOrWord(QStringLiteral(
+        R"re(<page |<word xMin="([-0-9.]+)" yMin="([-0-9.]+)" xMax="([-0-9.]+)" yMax="([-0-9.]+)">(.*?)</word>)re"));
+    for (const QRegularExpressionMatch &match : pageOrWord.globalMatch(QString::fromUtf8(boxes))) {
+        if (match.captured(1).isEmpty()) {
+            pages.append(QList<WordBox>());
+        } else if (!pages.isEmpty()) {
+            const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
+            const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
+            pages.last().append(WordBox{decodeEntities(match.captured(5)), QRectF(topLeft, bottomRight)});
+        }
+    }
+    return QString();
+}
+
+// The same word in the same place, to the last digit pdftotext writes (a millionth of a point).
+bool samePlace(const WordBox &a, const WordBox &b)
+{
+    return a.text == b.text && a.box.left() == b.box.left() && a.box.top() == b.box.top()
+        && a.box.right() == b.box.right() && a.box.bottom() == b.box.bottom();
+}
+
+QString describe(const WordBox &word)
+{
+    return QStringLiteral("\"%1\" at %2, %3 to %4, %5")
+        .arg(word.text)
+        .arg(word.box.left(), 0, 'f', 6)
+        .arg(word.box.top(), 0, 'f', 6)
+        .arg(word.box.right(), 0, 'f', 6)
+        .arg(word.box.bottom(), 0, 'f', 6);
+}
+
+// A long notepad with everything the word wrap handles: summaries, runs of blanks, tabs, CR LF
+// and lone CR, words too wide for a line, letters beyond ASCII, right-to-left and East Asian
+// scripts, combining marks, and characters the text engine treats specially.
+QString mixedNotepad(int summaries)
+{
+    const QStringList extras = {
+        QStringLiteral("Grüße aus Köln, Straße\tÄrger\t\tÖl"),
+        QStringLiteral("\tindented by a tab   three blanks\r lone CR"),
+        QStringLiteral("Ελληνικά κείμενα και עברית טקסט ועוד, العربية أيضا"),
+        QStringLiteral("日本語のテキスト 中文文本 한국어"),
+        QStringLiteral("e\u0301 a\u0308 soft\u00adhyphen no\u00a0break zero\u200bwidth fi ffl AV To Wa"),
+        QStringLiteral("line\u2028separator para\u2029graph object\ufffc here \u009c mark"),
+        QStringLiteral("Supercalifragilisticexpialidocious").repeated(6),
+        QStringLiteral("(brackets) [1] {2} <3> \"quoted\" 'single' $10.00 %5 &amp;"),
+    };
+    QString text;
+    for (int number = 1; number <= summaries; ++number) {
+        text += notepadLine(number) + QStringLiteral("\r\n");
+        if (number % 7 == 0)
+            text += extras.at((number / 7) % extras.size()) + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
 } // namespace
 
 class TestPrintPdf : public QObject
@@ -333,6 +462,80 @@ private Q_SLOTS:
             misplaced.removeAll(QString());
             QVERIFY2(misplaced.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(page) + misplaced.join(QStringLiteral("; "))));
         }
+    }
+
+    // Queuing glyphs changes how fast a job prints, never what it prints: a long text reads back
+    // the same from both ways of drawing, page for page and word for word, boxes included.
+    void sameAsOneDrawTextPerPrint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("notepad summaries") << mixedNotepad(0) + []() {
+            QString text;
+            for (int number = 1; number <= 700; ++number)
+                text += notepadLine(number) + QStringLiteral("\r\n");
+            return text;
+        }() << 12;
+        QTest::newRow("mixed scripts and separators") << mixedNotepad(300) << 6;
+    }
+
+    void sameAsOneDrawTextPerPrint()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, pages);
+
+        QTemporaryDir folder;
+        const QString before = folder.filePath(QStringLiteral("drawtext.pdf"));
+        const QString after = folder.filePath(QStringLiteral("queued.pdf"));
+        QList<QList<WordBox>> expected;
+        QList<QList<WordBox>> actual;
+        // Both files carry the date; should midnight pass between them, they are printed again.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const QDate day = QDate::currentDate();
+            {
+                PdfPrinter pdf(before);
+                DrawTextSurface surface(pdf.printer);
+                CWordWrap().PrintText(text, surface);
+                QCOMPARE(surface.Page(), pages);
+            }
+            {
+                PdfPrinter pdf(after);
+                PrinterSurface surface(pdf.printer, PrinterSurface::DefaultFont());
+                CWordWrap().PrintText(text, surface);
+                QCOMPARE(surface.Page(), pages);
+            }
+            if (QDate::currentDate() == day)
+                break;
+        }
+        if (const QString error = readWordBoxes(before, expected); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        if (const QString error = readWordBoxes(after, actual); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        QCOMPARE(actual.size(), pages);
+        QCOMPARE(expected.size(), pages);
+        for (int page = 0; page < pages; ++page) {
+            QVERIFY2(expected.at(page).size() > 20, qPrintable(QStringLiteral("page %1 is almost empty").arg(page + 1)));
+            const QList<WordBox> &read = actual.at(page);
+            const QList<WordBox> &drawn = expected.at(page);
+            for (qsizetype word = 0; word < std::max(read.size(), drawn.size()); ++word) {
+                if (word < read.size() && word < drawn.size() && samePlace(read.at(word), drawn.at(word)))
+                    continue;
+                QFAIL(qPrintable(QStringLiteral("page %1, word %2: %3 where drawText gave %4")
+                                     .arg(page + 1)
+                                     .arg(word + 1)
+                                     .arg(word < read.size() ? describe(read.at(word)) : QStringLiteral("nothing"),
+                                          word < drawn.size() ? describe(drawn.at(word)) : QStringLiteral("nothing"))));
+            }
+        }
+
+        QList<PdfPage> beforePages;
+        QList<PdfPage> afterPages;
+        if (const QString error = readPdf(before, beforePages); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        if (const QString error = readPdf(after, afterPages); !error.isEmpty())
+            QFAIL(qPrintable(error));
+        for (int page = 0; page < pages; ++page)
+            QCOMPARE(afterPages.at(page).layout, beforePages.at(page).layout);
     }
 
     void emptyText()

@@ -221,6 +221,10 @@ private Q_SLOTS:
     void pageBreaks_data();
     void pageBreaks();
     void secondPageHasItsOwnFurniture();
+    void observerHearsOfEveryFinishedPage_data();
+    void observerHearsOfEveryFinishedPage();
+    void observerEndsTheJobAtAPage_data();
+    void observerEndsTheJobAtAPage();
 
     void failingPrinterPassesTheErrorOn();
     void busyCursorWhilePrinting();
@@ -697,6 +701,86 @@ void TestWordWrap::secondPageHasItsOwnFurniture()
                           QStringLiteral("1 @720,1920 3"), QStringLiteral("1 @720,2160 4"),
                           QStringLiteral("1 @720,2400 aaaaa"), QStringLiteral("2 @720,1440 bbbbbb")}));
     QCOMPARE(surface.documentsEnded, 1);
+}
+
+// ---- Watching a long job ----
+
+void TestWordWrap::observerHearsOfEveryFinishedPage_data()
+{
+    // Page 3840 high: five body lines a page. "done" lists pages done and characters used up.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("done");
+    QTest::newRow("one page: never told") << QStringLiteral("l1\nl2\nl3") << QStringList{};
+    QTest::newRow("line feeds end pages")
+        << QStringLiteral("l1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\nl9\nl10\nl11")
+        << QStringList{QStringLiteral("1: 15 of 34"), QStringLiteral("2: 31 of 34")};
+    // The word that does not fit beside "aaaaa" ends the page before it is printed.
+    QTest::newRow("a wrapped word ends a page")
+        << QStringLiteral("1\n2\n3\n4\naaaaa ") + QString(108, u'b')
+        << QStringList{QStringLiteral("1: 14 of 122")};
+}
+
+void TestWordWrap::observerHearsOfEveryFinishedPage()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, done);
+
+    CWordWrap printer;
+    QStringList told;
+    RecordingSurface surface(11000, 3840);
+    printer.setPageObserver([&told, &surface](const CWordWrap::Progress &progress) {
+        // Told before the next page starts.
+        told.append(QStringLiteral("%1: %2 of %3").arg(progress.pagesDone).arg(progress.charactersDone).arg(progress.characters));
+        return progress.pagesDone == surface.Page();
+    });
+    printer.PrintText(text, surface);
+
+    QCOMPARE(told, done);
+    QCOMPARE(surface.Page(), int(done.size()) + 1);
+    QCOMPARE(surface.documentsEnded, 1);
+    // Watching changes nothing that is printed.
+    RecordingSurface unwatched(11000, 3840);
+    CWordWrap().PrintText(text, unwatched);
+    QCOMPARE(body(surface.printed), body(unwatched.printed));
+}
+
+void TestWordWrap::observerEndsTheJobAtAPage_data()
+{
+    QTest::addColumn<int>("stopAfter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("after page 1") << 1 << QStringList{QStringLiteral("1 @720,1440 l1"), QStringLiteral("1 @720,1680 l2"),
+                                                      QStringLiteral("1 @720,1920 l3"), QStringLiteral("1 @720,2160 l4"),
+                                                      QStringLiteral("1 @720,2400 l5")};
+    QTest::newRow("after page 2") << 2 << QStringList{QStringLiteral("1 @720,1440 l1"), QStringLiteral("1 @720,1680 l2"),
+                                                      QStringLiteral("1 @720,1920 l3"), QStringLiteral("1 @720,2160 l4"),
+                                                      QStringLiteral("1 @720,2400 l5"), QStringLiteral("2 @720,1440 l6"),
+                                                      QStringLiteral("2 @720,1680 l7"), QStringLiteral("2 @720,1920 l8"),
+                                                      QStringLiteral("2 @720,2160 l9"), QStringLiteral("2 @720,2400 l10")};
+}
+
+void TestWordWrap::observerEndsTheJobAtAPage()
+{
+    QFETCH(int, stopAfter);
+    QFETCH(QStringList, expected);
+
+    CWordWrap printer;
+    int calls = 0;
+    printer.setPageObserver([&calls, stopAfter](const CWordWrap::Progress &progress) {
+        ++calls;
+        return progress.pagesDone < stopAfter;
+    });
+    RecordingSurface surface(11000, 3840);
+    printer.PrintText(QStringLiteral("l1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\nl9\nl10\nl11\nl12 and more words"), surface);
+
+    // The pages done and nothing after them; the document is ended and the cursor restored.
+    QCOMPARE(calls, stopAfter);
+    QCOMPARE(body(surface.printed), expected);
+    QCOMPARE(surface.Page(), stopAfter);
+    QCOMPARE(lastPage(surface.printed), stopAfter);
+    QCOMPARE(surface.documentsEnded, 1);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    const QStringList lastFurniture = furniture(surface.printed, stopAfter);
+    QVERIFY2(lastFurniture.value(2).endsWith(QStringLiteral(" Page %1").arg(stopAfter)), qPrintable(lastFurniture.join(u'|')));
 }
 
 // ---- Failing printer and the busy cursor ----
