@@ -2,7 +2,6 @@
 
 #include "CAuctionSite.h"
 #include "CDutchAuction.h"
-#include "CPaymentService.h"
 #include "CRegularAuction.h"
 #include "ListingFees.h"
 #include "LotEntries.h"
@@ -92,13 +91,8 @@ FeeTexts ComputeFees(const ListingRequest &request)
         else
             computeSingleItem(site, request, texts);
     }
-    if (request.HasPayment) {
-        CPaymentService payment;
-        payment.setSite(&site);
-        // The payment tab rounds the fee to cents for the eye only.
-        at(texts, FeeColumn::PayPalFee) = ReformatAsMoney(payment.PayPalFee(
-            request.PaymentText, request.Merchant, request.CreditCard, request.RateText, request.International));
-    }
+    if (request.HasPayment)
+        at(texts, FeeColumn::PayPalFee) = PaymentFeeText(request.Site, request.PaymentText, request.Payment);
     return texts;
 }
 

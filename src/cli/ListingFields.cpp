@@ -94,7 +94,7 @@ bool *flagOf(ListingRequest &r, Field field)
     case F::RealEstate: return &o.RealEstate;
     case F::Timeshare: return &o.Timeshare;
     case F::ECheck: return nullptr;
-    case F::Abroad: return &r.International;
+    case F::Abroad: return &r.Payment.International;
     default: return nullptr;
     }
 }
@@ -278,7 +278,7 @@ bool Apply(ListingRequest &request, Field field, QStringView value, QString &err
             error = QStringLiteral("%1 is no PayPal rate (merchant or standard)").arg(quoted(value));
             return false;
         }
-        request.Merchant = rate == 1;
+        request.Payment.Merchant = rate == 1;
         return true;
     }
     case F::Rate: {
@@ -289,14 +289,14 @@ bool Apply(ListingRequest &request, Field field, QStringView value, QString &err
                         .arg(CPaymentService::RateLimit);
             return false;
         }
-        request.RateText = rate;
+        request.Payment.RateText = rate;
         return true;
     }
     case F::ECheck: {
         bool echeck = false;
         if (!readFlag(value, echeck))
             break;
-        request.CreditCard = !echeck;
+        request.Payment.CreditCard = !echeck;
         return true;
     }
     default:

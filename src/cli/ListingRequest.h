@@ -2,6 +2,7 @@
 
 #include "CAuctionSite.h"
 #include "ListingOptions.h"
+#include "ListingSnapshot.h"
 
 #include <QString>
 
@@ -18,8 +19,5 @@ struct ListingRequest
 
     bool HasPayment = false;
     QString PaymentText;
-    bool Merchant = false;   // the merchant rate; otherwise the standard rate
-    bool CreditCard = true;  // "all other payments"; otherwise an eCheck
-    bool International = false;
-    QString RateText;  // "" = the site's built-in rate
+    PaymentChoices Payment;  // the rate ("" = the site's built-in rate) as typed
 };

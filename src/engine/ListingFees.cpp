@@ -1,6 +1,7 @@
 #include "ListingFees.h"
 
 #include "CAuctionSite.h"
+#include "CPaymentService.h"
 #include "NumberText.h"
 
 RegularListingFees ComputeRegularListingFees(const CRegularAuction &auction, const ListingOptions &options,
@@ -85,4 +86,15 @@ QString ListingTotalText(const CAuctionSite &site, const ListingSnapshot &listin
     CRegularAuction auction;
     auction.setSite(&site);
     return ComputeRegularListingFees(auction, listing.Options, listing.ItemSold).TotalText;
+}
+
+QString PaymentFeeText(qint32 site, QStringView amountText, const PaymentChoices &choices)
+{
+    // The payment service writes the rate into its schedule: it gets one of its own.
+    CAuctionSite schedule;
+    schedule.setSite(site);
+    CPaymentService payment;
+    payment.setSite(&schedule);
+    return ReformatAsMoney(payment.PayPalFee(amountText, choices.Merchant, choices.CreditCard, choices.RateText,
+                                             choices.International));
 }

@@ -50,3 +50,7 @@ bool RegularItemSold(const ListingOptions &options);
 
 // The tab's Total eBay Fees for a listing on a schedule ("" when the tab shows no fees).
 QString ListingTotalText(const CAuctionSite &site, const ListingSnapshot &listing);
+
+// The payment tab's PayPal fee on an amount received on a site, rounded to cents as the tab
+// shows it.
+QString PaymentFeeText(qint32 site, QStringView amountText, const PaymentChoices &choices);

@@ -1,7 +1,6 @@
 #include "ProfitCalculator.h"
 
 #include "CAuctionSite.h"
-#include "CPaymentService.h"
 #include "ListingFees.h"
 #include "NumberText.h"
 
@@ -63,14 +62,7 @@ ListingSnapshot soldAt(const ListingSnapshot &listing, MoneyValue price)
 
 MoneyValue ProfitCalculator::PayPalFee(qint32 site, MoneyValue amount) const
 {
-    // The payment service writes the rate into its schedule: it gets one of its own.
-    CAuctionSite schedule;
-    schedule.setSite(site);
-    CPaymentService payment;
-    payment.setSite(&schedule);
-    const QString fee = payment.PayPalFee(PlainText(amount), m_payment.Merchant, m_payment.CreditCard,
-                                          m_payment.RateText, m_payment.International);
-    return MoneyFromText(ReformatAsMoney(fee));
+    return MoneyFromText(PaymentFeeText(site, PlainText(amount), m_payment));
 }
 
 ProfitFigures ProfitCalculator::Figures(const ListingSnapshot &listing, const ProfitCosts &costs) const

@@ -196,9 +196,10 @@ void ProfitPanel::display(const ListingSnapshot &listing)
         return;
     }
 
+    const MoneyValue entered[CostCount] = {costs.ItemCost, costs.ShippingCharged, costs.ShippingCost, costs.Target};
     for (std::size_t entry = 0; entry < CostCount; ++entry) {
         if (entry != TargetEntry || costs.Target > MoneyValue())
-            m_lines << QStringLiteral("%1 %2").arg(m_costLabels[entry]->text(), money(MoneyFromText(m_costs[entry]->text())));
+            m_lines << QStringLiteral("%1 %2").arg(m_costLabels[entry]->text(), money(entered[entry]));
     }
     QString note;
     if (lot)

@@ -9,8 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRadioButton>
-#include <QStyleOptionButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -270,12 +268,8 @@ private:
     {
         auto *button = fixture->find<QAbstractButton>(name);
         QVERIFY2(button->isVisible() && button->isEnabled(), name);
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QStyle::SubElement indicator = qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonIndicator
-                                                                                  : QStyle::SE_CheckBoxIndicator;
         const bool before = button->isChecked();
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->style()->subElementRect(indicator, &option, button).center());
+        WindowFixture::clickIndicator(button);
         QVERIFY2(button->isChecked() && (!before || qobject_cast<QRadioButton *>(button)), name);
     }
 
@@ -293,9 +287,8 @@ private:
 
     void showTab(int tab)
     {
-        QTabWidget *tabs = fixture->window->SSTab1;
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
-        QCOMPARE(tabs->currentIndex(), tab);
+        fixture->clickTab(tab);
+        QCOMPARE(fixture->window->SSTab1->currentIndex(), tab);
     }
 
     // The fee breakdown (F6) as fee name → amount without the currency.

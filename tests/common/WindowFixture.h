@@ -4,10 +4,16 @@
 #include "OpenedLinks.h"
 #include "frmeBayFees.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,11 +73,36 @@ public:
     QString text(const char *name) const { return field(name)->text(); }
 
     // Types into a field as the user would: focus, keys, then (optionally) leaving it.
-    void type(const char *name, const QString &keys) const
+    void type(const char *name, const QString &keys) const { typeInto(field(name), keys); }
+    static void typeInto(QLineEdit *target, const QString &keys)
     {
-        QLineEdit *target = field(name);
         target->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(target, keys);
+    }
+
+    // A click on a tab of the calculator, or on the tab that holds a control.
+    void clickTab(int tab) const
+    {
+        QTabBar *bar = find<QTabWidget>("SSTab1")->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+    void clickTabOf(const QWidget *control) const
+    {
+        const QTabWidget *tabs = find<QTabWidget>("SSTab1");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            if (tabs->widget(tab)->isAncestorOf(control))
+                clickTab(tab);
+        }
+    }
+
+    // A click on the indicator of a check box or option button, where the user clicks.
+    static void clickIndicator(QAbstractButton *button)
+    {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle::SubElement indicator = qobject_cast<QRadioButton *>(button) ? QStyle::SE_RadioButtonIndicator
+                                                                                  : QStyle::SE_CheckBoxIndicator;
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->style()->subElementRect(indicator, &option, button).center());
     }
     void leave() const
     {

@@ -9,9 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTableWidget>
-#include <QTabWidget>
 
 // The comparison of sites against the calculator itself: the figures the panel shows for a site
 // are those the tab shows after switching to that site and entering the listing there by hand.
@@ -50,10 +48,8 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QString, closing);
         QFETCH(QStringList, options);
-        if (lot) {
-            QTabBar *tabs = fixture->find<QTabWidget>("SSTab1")->tabBar();
-            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-        }
+        if (lot)
+            fixture->clickTab(1);
         enter(lot, start, closing, options);
         QTest::keyClick(fixture->window.get(), Qt::Key_F8);
         auto *table = fixture->window->findChild<QTableWidget *>(QStringLiteral("tblCompareSites"));
@@ -97,8 +93,7 @@ private Q_SLOTS:
 
     void incompleteLotShowsOneLine()
     {
-        QTabBar *tabs = fixture->find<QTabWidget>("SSTab1")->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        fixture->clickTab(1);
         fixture->typeAndLeave("txtDutchItemsOffered", QStringLiteral("10"));
         QTest::keyClick(fixture->window.get(), Qt::Key_F8);
         auto *message = fixture->window->findChild<QLabel *>(QStringLiteral("lblCompareMessage"));
@@ -135,7 +130,7 @@ private:
             if (!box->isEnabled() || !box->isVisible())
                 ++missing;
             else if (!box->isChecked())
-                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+                WindowFixture::clickIndicator(box);
         }
         return missing;
     }

@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTreeWidget>
 
 // The fee breakdown follows the tab in view: its total is always the tab's, and it says what
@@ -54,7 +52,7 @@ private Q_SLOTS:
         fixture->typeAndLeave("txtPrice", closing);
         for (const QString &name : boxes) {
             auto *box = fixture->find<QAbstractButton>(name.toLatin1().constData());
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            WindowFixture::clickIndicator(box);
         }
         QTest::mouseClick(fixture->find<QPushButton>("cmdCalculate"), Qt::LeftButton);
 
@@ -76,8 +74,7 @@ private Q_SLOTS:
     {
         QTest::keyClick(fixture->window.get(), Qt::Key_F6);
         auto *panel = fixture->window->findChild<FeeBreakdownPanel *>(QStringLiteral("FeeBreakdownPanel"));
-        QTabBar *tabs = fixture->find<QTabWidget>("SSTab1")->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        fixture->clickTab(1);
         auto *total = panel->findChild<QLabel *>(QStringLiteral("lblBreakdownTotal"));
         QCOMPARE(total->text(), QStringLiteral("Fill in the four entries of the lot to see its fees."));
         fixture->typeAndLeave("txtDutchItemsOffered", QStringLiteral("37"));

@@ -7,8 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
-#include <QTabWidget>
 
 // The profit panel takes its fees from the tab and its payment fee from the payment tab: what it
 // shows must be what the seller would work out from those two tabs by hand.
@@ -61,10 +59,10 @@ private Q_SLOTS:
                                     "txtProfitTarget"};
         for (int entry = 0; entry < 4; ++entry)
             typeInPanel(panel, costFields[entry], costs[entry]);
-        showTabOf(fixture->field("txtPaymentAmount"));
-        clickButton(fixture->find<QRadioButton>(payment.toLatin1().constData()));
+        fixture->clickTabOf(fixture->field("txtPaymentAmount"));
+        WindowFixture::clickIndicator(fixture->find<QRadioButton>(payment.toLatin1().constData()));
         if (abroad)
-            clickButton(fixture->find<QAbstractButton>("chkInternationalPayPal"));
+            WindowFixture::clickIndicator(fixture->find<QAbstractButton>("chkInternationalPayPal"));
 
         // By hand: the tab's total, and the payment tab's fee on price + shipping charged.
         const MoneyValue price = MoneyFromText(fixture->text("txtPrice"));
@@ -138,8 +136,7 @@ private Q_SLOTS:
     void followsTheLot()
     {
         ProfitPanel *panel = openPanel();
-        QTabBar *tabs = fixture->find<QTabWidget>("SSTab1")->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        fixture->clickTab(1);
         auto *note = panel->findChild<QLabel *>(QStringLiteral("lblProfitNote"));
         QCOMPARE(note->text(), QStringLiteral("Fill in the four entries of the lot to see its profit."));
         QVERIFY(!panel->findChild<QPushButton *>(QStringLiteral("cmdProfitAddToNotes"))->isEnabled());
@@ -190,24 +187,10 @@ private:
     {
         auto *field = panel->findChild<QLineEdit *>(QString::fromLatin1(name));
         QApplication::setActiveWindow(panel);
-        field->setFocus(Qt::TabFocusReason);
         field->selectAll();
-        QTest::keyClicks(field, keys);
+        WindowFixture::typeInto(field, keys);
         QApplication::setActiveWindow(fixture->window.get());
     }
-    void showTabOf(QWidget *control) const
-    {
-        auto *tabs = fixture->find<QTabWidget>("SSTab1");
-        for (int index = 0; index < tabs->count(); ++index) {
-            if (tabs->widget(index)->isAncestorOf(control))
-                QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
-        }
-    }
-    static void clickButton(QAbstractButton *button)
-    {
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-    }
-
     std::unique_ptr<WindowFixture> fixture;
 };
 
