@@ -26,7 +26,6 @@ QString pagesPrinted(int pages)
 
 PrintProgress::PrintProgress(QWidget *window) : m_window(window)
 {
-    m_clock.start();
 }
 
 PrintProgress::~PrintProgress()

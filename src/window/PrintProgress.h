@@ -22,7 +22,6 @@ public:
 
     // From now on the printer reports its finished pages here.
     void watch(CWordWrap &printer);
-    bool cancelled() const { return m_cancelled; }
 
 private:
     bool pageDone(const CWordWrap::Progress &progress);
