@@ -40,6 +40,7 @@ QList<BreakdownTierPart> partTexts(const FinalValueFeeParts &parts, MoneyValue f
         centsSum += MoneyFromText(MoneyText(part.Amount));
     const bool inCents = centsSum == fee;
     QList<BreakdownTierPart> texts;
+    texts.reserve(parts.size());
     for (qsizetype index = 0; index < parts.size(); ++index) {
         const FinalValueFeePart &part = parts[index];
         BreakdownTierPart text;
@@ -49,7 +50,7 @@ QList<BreakdownTierPart> partTexts(const FinalValueFeeParts &parts, MoneyValue f
             text.FromText = MoneyText(part.From + 0.01);
         text.ToText = MoneyText(part.To);
         text.AmountText = inCents ? MoneyText(part.Amount) : amountAtItsDigits(MoneyValue::fromDouble(part.Amount));
-        texts.append(text);
+        texts.append(std::move(text));
     }
     return texts;
 }
@@ -64,7 +65,7 @@ void appendFeatures(FeeBreakdown &breakdown, const FeatureFees &features)
         line.Doubled = feature.Doubled;
         // Halving a doubled single is exact.
         line.SingleAmountText = MoneyText(feature.Doubled ? feature.Fee / 2 : feature.Fee);
-        breakdown.Lines.append(line);
+        breakdown.Lines.append(std::move(line));
     }
 }
 
@@ -100,7 +101,7 @@ void breakDownSingleItem(FeeBreakdown &breakdown, const CAuctionSite &site, cons
     } else {
         insertion.Tier = tierTexts(ListingTier(site, startingPrice), startingPrice);
     }
-    breakdown.Lines.append(insertion);
+    breakdown.Lines.append(std::move(insertion));
 
     if (!listing.ItemSold && o.IsReserve) {
         BreakdownLine reserve = insertionLine(
@@ -109,7 +110,7 @@ void breakDownSingleItem(FeeBreakdown &breakdown, const CAuctionSite &site, cons
         reserve.Type = Kind::ReserveFee;
         reserve.Feature = ListingFeature::Reserve;
         reserve.Tier = tierTexts(ReserveTier(site, startingPrice, o.Vehicle), startingPrice);
-        breakdown.Lines.append(reserve);
+        breakdown.Lines.append(std::move(reserve));
     }
 
     if (listing.ItemSold) {
@@ -126,7 +127,7 @@ void breakDownSingleItem(FeeBreakdown &breakdown, const CAuctionSite &site, cons
         } else {
             fvf.Parts = partTexts(FinalValueFeeTierParts(site, price), MoneyFromText(fvf.AmountText));
         }
-        breakdown.Lines.append(fvf);
+        breakdown.Lines.append(std::move(fvf));
     }
 
     appendFeatures(breakdown, auction.ExtraFeatureFees(o));
@@ -148,7 +149,7 @@ void breakDownLot(FeeBreakdown &breakdown, const CAuctionSite &site, const Listi
                                             o.TwoCategories);
     const float lotValue = CDutchAuction::LotValue(openingText, offered);
     insertion.Tier = tierTexts(ListingTier(site, lotValue), lotValue);
-    breakdown.Lines.append(insertion);
+    breakdown.Lines.append(std::move(insertion));
 
     appendFeatures(breakdown,
                    lot.ExtraFeatureFees(o, IsNumericText(listing.ItemsOfferedText) ? qint32(offered) : 0));
@@ -162,7 +163,7 @@ void breakDownLot(FeeBreakdown &breakdown, const CAuctionSite &site, const Listi
     fvf.PerItemText = amountAtItsDigits(perItem);
     fvf.ItemsSold = CDutchAuction::SoldCount(listing.ItemsSoldText);
     fvf.Parts = partTexts(FinalValueFeeTierParts(site, price), perItem);
-    breakdown.Lines.append(fvf);
+    breakdown.Lines.append(std::move(fvf));
 
     breakdown.TotalText = fees.TotalText;
     breakdown.CostPerItemText = fees.CostPerItemText;
@@ -181,7 +182,7 @@ void appendRounding(FeeBreakdown &breakdown)
     BreakdownLine rounding;
     rounding.Type = Kind::Rounding;
     rounding.AmountText = MoneyText(MoneyValue::fromTenThousandths(difference));
-    breakdown.Lines.append(rounding);
+    breakdown.Lines.append(std::move(rounding));
 }
 
 } // namespace
@@ -193,6 +194,8 @@ FeeBreakdown BreakDownFees(const CAuctionSite &site, const ListingSnapshot &list
     breakdown.HasFees = listing.HasFees;
     if (!listing.HasFees)
         return breakdown;
+    // Room for the insertion, reserve and final value fees, every feature and the rounding.
+    breakdown.Lines.reserve(4 + qsizetype(FeatureFees().capacity()));
     if (listing.Type == ListingSnapshot::Kind::MultipleItems)
         breakDownLot(breakdown, site, listing);
     else

@@ -14,6 +14,7 @@ Q_LOGGING_CATEGORY(lcLocalization, "calvextra.localization", QtWarningMsg)
 namespace {
 
 clsResources *loadedResources = nullptr;
+quint64 languageGeneration = 0;
 
 void showErrorMessage(const QString &description)
 {
@@ -76,6 +77,12 @@ clsResources *LanguageResources()
 void setLanguageResources(clsResources *resources)
 {
     loadedResources = resources;
+    ++languageGeneration;
+}
+
+quint64 LanguageGeneration()
+{
+    return languageGeneration;
 }
 
 void setLocalizationErrorHandler(LocalizationErrorHandler handler)

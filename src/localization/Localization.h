@@ -27,6 +27,8 @@ void setApplicationTitle(const QString &title);
 // The loaded language library's resources object, or none: the English table alone.
 clsResources *LanguageResources();
 void setLanguageResources(clsResources *resources);
+// Counts the changes of the loaded library: a text looked up while it stays the same still holds.
+quint64 LanguageGeneration();
 
 // Where a failing library call is reported: by default a message box (OK only, titled with the
 // application's name) when a widget application runs, a warning otherwise.

@@ -155,9 +155,9 @@ FeeBreakdownPanel::FeeBreakdownPanel(frmeBayFees *window) : ToolPanel(window, QS
     layout->addLayout(buttons);
 
     connect(m_copy, &QPushButton::clicked, this, [this] {
-        QApplication::clipboard()->setText((QStringList{m_heading} + m_lines).join(QLatin1Char('\n')));
+        QApplication::clipboard()->setText((QStringList{m_heading} + Lines()).join(QLatin1Char('\n')));
     });
-    connect(m_addToNotes, &QPushButton::clicked, this, [this] { Window()->AddToNotepad(m_heading, m_lines); });
+    connect(m_addToNotes, &QPushButton::clicked, this, [this] { Window()->AddToNotepad(m_heading, Lines()); });
 }
 
 void FeeBreakdownPanel::ApplyLocalizedCaptions()
@@ -172,45 +172,56 @@ void FeeBreakdownPanel::Refresh(const ListingSnapshot &listing)
 {
     CAuctionSite site;
     site.setSite(listing.Site);
-    display(BreakDownFees(site, listing), listing);
+    display(BreakDownFees(site, listing), listing, site.CurrencyString());
 }
 
-void FeeBreakdownPanel::display(const FeeBreakdown &breakdown, const ListingSnapshot &listing)
+QStringList FeeBreakdownPanel::Lines() const
 {
-    CAuctionSite site;
-    site.setSite(listing.Site);
-    const QString currency = site.CurrencyString();
+    // One line per fee, what decided it in brackets, then the total.
+    QStringList lines;
+    for (qsizetype index = 0; index < m_rows.size(); ++index) {
+        const Row &fee = m_rows[index];
+        QStringList details;
+        while (index + 1 < m_rows.size() && m_rows[index + 1].detail)
+            details << m_rows[++index].name;
+        lines << (details.isEmpty() ? QStringLiteral("%1: %2").arg(fee.name, fee.amount)
+                                    : QStringLiteral("%1: %2 (%3)").arg(fee.name, fee.amount, details.join(QStringLiteral("; "))));
+    }
+    if (!m_totalLine.isEmpty())
+        lines << m_totalLine;
+    return lines;
+}
+
+void FeeBreakdownPanel::display(const FeeBreakdown &breakdown, const ListingSnapshot &listing, const QString &currency)
+{
     const bool lot = listing.Type == ListingSnapshot::Kind::MultipleItems;
     m_heading = (lot ? text("Multiple items on %1<0835>") : text("Single item on %1<0834>")).arg(SiteName(listing.Site));
     if (m_heading_label->text() != m_heading)
         m_heading_label->setText(m_heading);
-    m_lines.clear();
     const bool shown = breakdown.HasFees;
     m_copy->setEnabled(shown);
     m_addToNotes->setEnabled(shown);
     if (!shown) {
         showRows({});
+        m_totalLine.clear();
         setTotal(text("Fill in the four entries of the lot to see its fees.<0839>"));
         return;
     }
-    const auto money = [&currency](const QString &amount) { return currency + QLatin1Char(' ') + amount; };
+    const QString currencyAndBlank = currency + QLatin1Char(' ');
     QList<Row> rows;
+    rows.reserve(breakdown.Lines.size() * 3);
     for (const BreakdownLine &line : breakdown.Lines) {
-        const ShownLine shownLine = ::shownLine(line, lot);
-        rows.append({shownLine.name, money(line.AmountText)});
-        for (const QString &detail : shownLine.details)
-            rows.append({QStringLiteral("    ") + detail, QString()});
-        const QString amount = money(line.AmountText);
-        m_lines << (shownLine.details.isEmpty()
-                        ? QStringLiteral("%1: %2").arg(shownLine.name, amount)
-                        : QStringLiteral("%1: %2 (%3)").arg(shownLine.name, amount, shownLine.details.join(QStringLiteral("; "))));
+        ShownLine shownLine = ::shownLine(line, lot);
+        rows.append({std::move(shownLine.name), currencyAndBlank + line.AmountText, false});
+        for (QString &detail : shownLine.details)
+            rows.append({std::move(detail), QString(), true});
     }
-    showRows(rows);
-    QString total = text("Total eBay Fees: %1<0832>").arg(money(breakdown.TotalText));
+    showRows(std::move(rows));
+    QString total = text("Total eBay Fees: %1<0832>").arg(currencyAndBlank + breakdown.TotalText);
     if (lot && !breakdown.CostPerItemText.isEmpty())
-        total += QStringLiteral("   ") + text("Fee per item sold: %1<0809>").arg(money(breakdown.CostPerItemText));
+        total += QStringLiteral("   ") + text("Fee per item sold: %1<0809>").arg(currencyAndBlank + breakdown.CostPerItemText);
     setTotal(total);
-    m_lines << total;
+    m_totalLine = total;
 }
 
 void FeeBreakdownPanel::setTotal(const QString &total)
@@ -219,32 +230,35 @@ void FeeBreakdownPanel::setTotal(const QString &total)
         m_total->setText(total);
 }
 
-void FeeBreakdownPanel::showRows(const QList<Row> &rows)
+void FeeBreakdownPanel::showRows(QList<Row> rows)
 {
     // The rows are rewritten in place, and only where they changed: the list follows every
-    // keystroke of the tab, and rebuilding it each time would cost more than the fees do.
+    // keystroke of the tab, and rebuilding it each time would cost more than the fees do. The
+    // rows shown before are the ones to compare with, not the items' own data, which is slower
+    // to ask.
     while (m_list->topLevelItemCount() > rows.size())
         delete m_list->takeTopLevelItem(m_list->topLevelItemCount() - 1);
     int amountWidth = 0;
     for (qsizetype index = 0; index < rows.size(); ++index) {
         const Row &row = rows[index];
-        QTreeWidgetItem *item = index < m_list->topLevelItemCount() ? m_list->topLevelItem(int(index)) : nullptr;
+        const Row *before = index < m_rows.size() ? &m_rows[index] : nullptr;
+        QTreeWidgetItem *item = before ? m_list->topLevelItem(int(index)) : nullptr;
         if (!item) {
             item = new QTreeWidgetItem(m_list);
             item->setTextAlignment(1, Qt::AlignRight | Qt::AlignTop);
         }
-        const bool detail = row.amount.isEmpty();
-        if (item->text(0) != row.name)
-            item->setText(0, row.name);
-        if (item->text(1) != row.amount) {
+        if (!before || before->name != row.name || before->detail != row.detail)
+            item->setText(0, row.detail ? QStringLiteral("    ") + row.name : row.name);
+        if (before ? before->amount != row.amount : !row.amount.isEmpty()) {
             item->setText(1, row.amount);
             amountWidth = std::max(amountWidth, m_list->fontMetrics().horizontalAdvance(row.amount));
         }
-        if (item->isFirstColumnSpanned() != detail) {
-            item->setFirstColumnSpanned(detail);
-            item->setData(0, Qt::ForegroundRole, detail ? QVariant(palette().brush(QPalette::PlaceholderText)) : QVariant());
+        if (before ? before->detail != row.detail : row.detail) {
+            item->setFirstColumnSpanned(row.detail);
+            item->setData(0, Qt::ForegroundRole, row.detail ? QVariant(palette().brush(QPalette::PlaceholderText)) : QVariant());
         }
     }
+    m_rows = std::move(rows);
     // The amounts' column is as wide as its widest amount; it only grows, so the list holds still
     // (and only a changed amount needs measuring).
     if (amountWidth == 0)

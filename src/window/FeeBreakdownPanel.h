@@ -25,16 +25,17 @@ public:
     // The breakdown as the panel shows it: a heading, then one line per fee ("name: amount",
     // with what decided it), and the total.
     QString Heading() const { return m_heading; }
-    QStringList Lines() const { return m_lines; }
+    QStringList Lines() const;
 
 private:
     struct Row
     {
-        QString name;
-        QString amount;  // none: a line of detail under the fee above
+        QString name;    // a fee's name, or what decided the fee above
+        QString amount;  // none on a line of detail
+        bool detail = false;
     };
-    void display(const FeeBreakdown &breakdown, const ListingSnapshot &listing);
-    void showRows(const QList<Row> &rows);
+    void display(const FeeBreakdown &breakdown, const ListingSnapshot &listing, const QString &currency);
+    void showRows(QList<Row> rows);
     void setTotal(const QString &total);
 
     QLabel *m_heading_label = nullptr;
@@ -43,5 +44,6 @@ private:
     QPushButton *m_copy = nullptr;
     QPushButton *m_addToNotes = nullptr;
     QString m_heading;
-    QStringList m_lines;
+    QList<Row> m_rows;    // as the list shows them
+    QString m_totalLine;  // none while the listing shows no fees
 };

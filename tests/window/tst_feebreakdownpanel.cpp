@@ -59,6 +59,7 @@ private Q_SLOTS:
         const QString total = panel->findChild<QLabel *>(QStringLiteral("lblBreakdownTotal"))->text();
         QCOMPARE(total, QStringLiteral("Total eBay Fees: $ ") + fixture->text("txtFees"));
         QVERIFY2(panel->Lines().join(QLatin1Char('\n')).contains(detail), qPrintable(panel->Lines().join('\n')));
+        QCOMPARE(linesOfTheList(panel), panel->Lines().mid(0, panel->Lines().size() - 1));
 
         // Copy and Add to Notepad carry the same lines.
         QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdBreakdownCopy")), Qt::LeftButton);
@@ -67,6 +68,16 @@ private Q_SLOTS:
         const QString notes = fixture->find<QPlainTextEdit>("txtNotes")->toPlainText();
         QVERIFY(notes.contains(QStringLiteral("1. Single item on eBay.com")));
         QVERIFY(notes.contains(detail));
+
+        // The boxes cleared again and a lower price: other lines, rewritten in place, and the
+        // list still shows exactly the lines.
+        const QStringList before = panel->Lines();
+        for (const QString &name : boxes)
+            WindowFixture::clickIndicator(fixture->find<QAbstractButton>(name.toLatin1().constData()));
+        fixture->typeAndLeave("txtPrice", QStringLiteral("1"));
+        QTest::mouseClick(fixture->find<QPushButton>("cmdCalculate"), Qt::LeftButton);
+        QVERIFY(panel->Lines() != before);
+        QCOMPARE(linesOfTheList(panel), panel->Lines().mid(0, panel->Lines().size() - 1));
     }
 
     // Showing the lot tab switches the panel to the lot; the site follows the menu.
@@ -91,6 +102,33 @@ private Q_SLOTS:
     }
 
 private:
+    // The fee lines as the list shows them: a fee's row with its amount, then its spanned rows of
+    // detail (indented), read back into "name: amount (detail; detail)".
+    static QStringList linesOfTheList(const FeeBreakdownPanel *panel)
+    {
+        const auto *list = panel->findChild<QTreeWidget *>(QStringLiteral("lstBreakdown"));
+        QStringList lines;
+        QStringList details;
+        const auto endLine = [&] {
+            if (!details.isEmpty())
+                lines.last() += QStringLiteral(" (%1)").arg(details.join(QStringLiteral("; ")));
+            details.clear();
+        };
+        for (int index = 0; index < list->topLevelItemCount(); ++index) {
+            const QTreeWidgetItem *item = list->topLevelItem(index);
+            if (item->isFirstColumnSpanned()) {
+                if (!item->text(0).startsWith(QStringLiteral("    ")) || !item->text(1).isEmpty() || lines.isEmpty())
+                    return {QStringLiteral("malformed detail row %1").arg(index)};
+                details << item->text(0).mid(4);
+                continue;
+            }
+            endLine();
+            lines << item->text(0) + QStringLiteral(": ") + item->text(1);
+        }
+        endLine();
+        return lines;
+    }
+
     std::unique_ptr<WindowFixture> fixture;
 };
 
