@@ -265,7 +265,8 @@ void ChangeLanguage(const QAction *menuItem)
     else if (choice == QLatin1String("Deutsch"))
         choice = QStringLiteral("German");
     LanguageSetting() = choice;
-    WriteSetting(QStringLiteral("Language"), choice);
+    // The switch does not wait for the disk: the choice holds at once and is written beside it.
+    WriteSettingInBackground(QStringLiteral("Language"), choice);
     InitLanguage();
 }
 

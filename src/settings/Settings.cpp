@@ -7,13 +7,18 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMap>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QVariantMap>
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -233,6 +238,67 @@ SettingsStatus writeToStore(const QMap<QString, QString> &values)
 #endif
 }
 
+// A save on a thread of its own: the values it writes and, once it is done, its outcome.
+struct BackgroundSave
+{
+    QMap<QString, QString> values;
+    std::future<SettingsStatus> outcome;
+};
+
+std::optional<BackgroundSave> &backgroundSave()
+{
+    static std::optional<BackgroundSave> save;
+    return save;
+}
+
+// The keys written in the background that the store does not hold yet.
+QSet<QString> &keysAwaitingStore()
+{
+    static QSet<QString> keys;
+    return keys;
+}
+
+// Waits for the save under way and takes in its outcome: a value it stored waits no more, unless
+// it was set anew meanwhile; one it could not store goes along with the next save.
+void finishBackgroundSave()
+{
+    std::optional<BackgroundSave> &save = backgroundSave();
+    if (!save)
+        return;
+    const SettingsStatus outcome = save->outcome.get();
+    if (outcome.Ok()) {
+        QMap<QString, QString> &unsaved = unsavedValues();
+        for (auto it = save->values.cbegin(); it != save->values.cend(); ++it) {
+            if (const auto pending = unsaved.find(it.key()); pending != unsaved.end() && *pending == it.value()) {
+                unsaved.erase(pending);
+                keysAwaitingStore().remove(it.key());
+            }
+        }
+    }
+    save.reset();
+    openReading().store.reset();
+}
+
+// At the program's end: the save under way is waited for, and values written in the background
+// that are not stored yet get one last save.
+void storeBackgroundValuesAtExit()
+{
+    finishBackgroundSave();
+    if (!keysAwaitingStore().isEmpty())
+        (void)WriteSettings({});
+}
+
+void launchBackgroundSave()
+{
+    static const bool storedAtExit = [] {
+        qAddPostRoutine(storeBackgroundValuesAtExit);
+        return true;
+    }();
+    Q_UNUSED(storedAtExit);
+    const QMap<QString, QString> values = unsavedValues();
+    backgroundSave() = BackgroundSave{values, std::async(std::launch::async, [values] { return writeToStore(values); })};
+}
+
 } // namespace
 
 QString SettingsStorePath()
@@ -299,12 +365,15 @@ SettingsStatus WriteSetting(const QString &Key, const QString &Value)
 
 SettingsStatus WriteSettings(const SettingValues &values)
 {
+    finishBackgroundSave();
     // What an earlier save could not store goes along again, under the newer values.
     QMap<QString, QString> pending = unsavedValues();
     for (const auto &[key, value] : values)
         pending.insert(key, value);
     const SettingsStatus result = writeToStore(pending);
     unsavedValues() = result.Ok() ? QMap<QString, QString>() : pending;
+    if (result.Ok())
+        keysAwaitingStore().clear();
     // A reading under way opens the store again: it holds the file as it was before the save.
     openReading().store.reset();
     return result;
@@ -317,7 +386,26 @@ bool SettingsStoreIsEmpty()
     return !SettingsStoreReadStatus().Ok() || openStore()->allKeys().isEmpty();
 }
 
+void WriteSettingInBackground(const QString &Key, const QString &Value)
+{
+    std::optional<BackgroundSave> &save = backgroundSave();
+    if (save && save->outcome.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+        finishBackgroundSave();
+    unsavedValues().insert(Key, Value);
+    keysAwaitingStore().insert(Key);
+    // One save at a time: while one is writing, the value holds in memory and goes with the next.
+    if (!save)
+        launchBackgroundSave();
+}
+
+void FinishSettingsWrites()
+{
+    finishBackgroundSave();
+}
+
 void DiscardUnsavedSettings()
 {
+    finishBackgroundSave();
     unsavedValues().clear();
+    keysAwaitingStore().clear();
 }

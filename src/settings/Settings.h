@@ -55,6 +55,14 @@ SettingsStatus WriteSetting(const QString &Key, const QString &Value);
 using SettingValues = QList<std::pair<QString, QString>>;
 [[nodiscard]] SettingsStatus WriteSettings(const SettingValues &values);
 
+// Stores a value without waiting for the disk: every read has it at once, and it is written on a
+// thread of its own. The next save of any value waits for that write first and carries the value
+// again should the write have failed (reporting it then), and so does the program's end, so the
+// value is never lost. Failures are not reported here.
+void WriteSettingInBackground(const QString &Key, const QString &Value);
+// Waits until the values written in the background are in the store (or known not to be).
+void FinishSettingsWrites();
+
 // True while the store holds no value at all, as before the program's first run. A store that
 // cannot be read holds none the program could use.
 bool SettingsStoreIsEmpty();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NotepadStore.h"
+#include "Settings.h"
 #include "OpenedLinks.h"
 #include "frmeBayFees.h"
 
@@ -56,6 +57,8 @@ public:
         static const bool dataRedirected = qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
         Q_UNUSED(dataRedirected);
         QFile::remove(NotepadStore::FilePath());
+        // A write still under way from the test before would land in the emptied store.
+        DiscardUnsavedSettings();
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brontolux"), QStringLiteral("Calvextra"))
             .clear();
     }

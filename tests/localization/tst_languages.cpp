@@ -245,6 +245,8 @@ void TestLanguages::initTestCase()
 
 void TestLanguages::init()
 {
+    // A write still under way from the test before would land in the emptied store.
+    DiscardUnsavedSettings();
     openStore().clear();
     // The folder's own name holds "Lang" and a blank; neither may be taken for part of a
     // library's name.
@@ -1003,6 +1005,9 @@ void TestLanguages::changeLanguage()
     ChangeLanguage(&item);
 
     QCOMPARE(LanguageSetting(), stored);
+    // The choice holds at once; the store has it once the write beside the switch is done.
+    QCOMPARE(ReadSetting(u"Language"_qs), stored);
+    FinishSettingsWrites();
     QSettings store = openStore();
     QCOMPARE(store.value(u"Language"_qs).toString(), stored);
     QCOMPARE(store.allKeys(), QStringList{u"Language"_qs});

@@ -3,6 +3,7 @@
 #include "CWordWrap.h"
 #include "PrinterSurface.h"
 #include "EnglishStringTable.h"
+#include "FeeBreakdownPanel.h"
 #include "LanguageResources.h"
 #include "LanguageState.h"
 #include "Languages.h"
@@ -11,6 +12,7 @@
 #include "RecordingSurface.h"
 #include "RunningLanguage.h"
 #include "Settings.h"
+#include "SettingsObstacle.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
 
@@ -28,9 +30,11 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -669,8 +673,15 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         QFETCH(QString, code);
         QVERIFY(openWindow(startInGerman ? Language::German : Language::English));
+        // A fee breakdown shown before the switch has looked its texts up in the first language.
+        QTest::keyClick(fixture->window.get(), Qt::Key_F6);
+        auto *breakdown = fixture->window->findChild<FeeBreakdownPanel *>(QStringLiteral("FeeBreakdownPanel"));
+        QVERIFY(breakdown && breakdown->isVisible());
         QVERIFY(chooseLanguage(item));
         QCOMPARE(ReadSetting(QStringLiteral("Language")), stored);
+        // Written beside the switch: in the store once that write is done.
+        FinishSettingsWrites();
+        QCOMPARE(QSettings(SettingsStorePath(), QSettings::IniFormat).value(QStringLiteral("Language")).toString(), stored);
         QCOMPARE(CurrentLanguage().Code, code);
         for (int index = 0; index <= 10; ++index)
             QCOMPARE(languageItem(index)->isChecked(), index == item);
@@ -678,6 +689,39 @@ private Q_SLOTS:
         QCOMPARE(fixture->find<QMenu>("menuLang")->title(),
                  german ? QStringLiteral("Sprachen") : QStringLiteral("Languages"));
         QCOMPARE(languageItem(3)->text(), german ? QStringLiteral("Deutsch") : QStringLiteral("German"));
+        // ... and follows the new one at once, in its list and in the lines it copies.
+        const QString insertionFee = lookUp(813, german ? Language::German : Language::English);
+        QVERIFY2(breakdown->Lines().value(0).startsWith(insertionFee + QLatin1Char(':')), qPrintable(breakdown->Lines().value(0)));
+        QCOMPARE(breakdown->findChild<QTreeWidget *>(QStringLiteral("lstBreakdown"))->topLevelItem(0)->text(0), insertionFee);
+        QCOMPARE(breakdown->windowTitle(), lookUp(810, german ? Language::German : Language::English));
+    }
+
+    // Choices faster than the disk, on a store that refuses them: each holds at once, a switch
+    // reports nothing, and none is lost: closing reports the store, and the first save it takes
+    // again stores the last choice.
+    void languageChoicesOutlastARefusingStore()
+    {
+        QVERIFY(openWindow(Language::English));
+        SettingsObstacle obstacle;
+        const QString notPlaced = obstacle.place(SettingsObstacle::ReadOnlyFile, SettingsStorePath());
+        if (!notPlaced.isEmpty())
+            QSKIP(qPrintable(notPlaced));
+        QVERIFY(chooseLanguage(3));
+        QVERIFY(chooseLanguage(1));
+        QCOMPARE(ReadSetting(QStringLiteral("Language")), QStringLiteral("English"));
+        FinishSettingsWrites();
+        QCOMPARE(ReadSetting(QStringLiteral("Language")), QStringLiteral("English"));
+        QCOMPARE(CurrentLanguage().Code, QStringLiteral("409"));
+        QVERIFY2(fixture->unexpectedDialog.isEmpty(), qPrintable(fixture->unexpectedDialog));
+
+        fixture->window->close();
+        QVERIFY2(fixture->unexpectedDialog.endsWith(QStringLiteral(": msgSettingsNotSaved")),
+                 qPrintable(fixture->unexpectedDialog));
+        fixture->unexpectedDialog.clear();
+        obstacle.remove();
+        QVERIFY(WriteSetting(QStringLiteral("Notepad"), QStringLiteral("1")).Ok());
+        QCOMPARE(QSettings(SettingsStorePath(), QSettings::IniFormat).value(QStringLiteral("Language")).toString(),
+                 QStringLiteral("English"));
     }
 
     // The extra-pictures lists keep "pack" chosen while their items are replaced.
