@@ -18,7 +18,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 dpkg -x "$package" "$work/root"
 program_folder="$work/root/usr/lib/calvextra"
-for file in Calvextra CalvextraLang407.dll calvextra_help.htm wertolino_hilfe.htm; do
+for file in Calvextra CalvextraLang407.dll CalvextraPrinting.so CalvextraNetwork.so calvextra_help.htm wertolino_hilfe.htm; do
   [ -f "$program_folder/$file" ] || { echo "package lacks $file" >&2; exit 1; }
 done
 [ "$(readlink "$work/root/usr/bin/calvextra")" = ../lib/calvextra/Calvextra ] || { echo "bin/calvextra is no link to the program" >&2; exit 1; }
@@ -53,6 +53,40 @@ expect_window() {
 }
 expect_window "Check for product updates" env LANG=C.UTF-8 LC_ALL=
 expect_window "Nach Produktaktualisierungen suchen" env LANG=de_DE.UTF-8 LC_ALL=
+
+# Printing and the network live in plugins beside the program, and the package must bring what
+# they link. The installed program starts without either Qt module and loads the printing plugin
+# from its own folder when asked to print: Escape leaves the first-run prompt without a check,
+# Ctrl+P prints the notepad.
+for plugin in CalvextraPrinting.so CalvextraNetwork.so; do
+  unresolved=$(ldd -r "$program_folder/$plugin" 2>&1 | grep -E "not found|undefined symbol" || true)
+  [ -z "$unresolved" ] || { echo "the installed $plugin cannot be loaded: $unresolved" >&2; exit 1; }
+done
+for qt_package in libqt6network6 libqt6printsupport6; do
+  dpkg-deb -f "$package" Depends | grep -q "$qt_package" || { echo "the package does not depend on $qt_package" >&2; exit 1; }
+done
+home="$work/home-plugins"
+mkdir -p "$home"
+HOME="$home" XDG_CONFIG_HOME="$home/.config" LANG=C.UTF-8 LC_ALL= xvfb-run -a sh -c '
+  "$0" & pid=$!
+  # Focuses the first visible window with the title given, once it shows, and presses the keys.
+  press() {
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1)
+    [ -n "$window" ] && xdotool windowfocus --sync "$window" && xdotool key "$2"
+  }
+  if ! press "$1" Escape; then
+    echo "the installed program showed no window \"$1\"" >&2; kill $pid; exit 1
+  fi
+  if grep -E "libQt6(Network|PrintSupport)" /proc/$pid/maps >/dev/null; then
+    echo "the installed program started with Qt Network or Qt PrintSupport" >&2; kill $pid; exit 1
+  fi
+  press "$2" ctrl+p
+  for _ in $(seq 100); do
+    if grep -F "$3/CalvextraPrinting.so" /proc/$pid/maps >/dev/null 2>&1; then kill $pid; exit 0; fi
+    sleep 0.1
+  done
+  echo "the installed program did not load its printing plugin to print" >&2; kill $pid; exit 1' \
+  "$work/root/usr/bin/calvextra" "Check for product updates" "Calvextra for eBay" "$program_folder" || exit 1
 
 echo "package: $(basename "$package"), $(stat -c %s "$package") bytes; installed size $(dpkg-deb -f "$package" Installed-Size) KiB"
 echo "depends: $(dpkg-deb -f "$package" Depends)"

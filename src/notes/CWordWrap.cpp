@@ -1,8 +1,8 @@
 #include "CWordWrap.h"
 
 #include "Localization.h"
-#include "PrinterSurface.h"
 #include "PrintSurface.h"
+#include "PrintingPlugin.h"
 
 #include <QCursor>
 #include <QDate>
@@ -16,7 +16,7 @@ namespace {
 
 CWordWrap::SurfaceOpener &surfaceOpener()
 {
-    static CWordWrap::SurfaceOpener opener = [] { return OpenDefaultPrinter(); };
+    static CWordWrap::SurfaceOpener opener = PrintingPlugin::OpenDefaultPrinter;
     return opener;
 }
 
@@ -45,7 +45,7 @@ constexpr float TabOrigin = 720;
 
 void CWordWrap::setSurfaceOpener(SurfaceOpener opener)
 {
-    surfaceOpener() = opener ? std::move(opener) : SurfaceOpener([] { return OpenDefaultPrinter(); });
+    surfaceOpener() = opener ? std::move(opener) : SurfaceOpener(PrintingPlugin::OpenDefaultPrinter);
 }
 
 CWordWrap::CWordWrap() : m_headerText(GetLocalizedString(QStringLiteral("Calvextra Notes<0668>")))

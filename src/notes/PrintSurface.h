@@ -31,6 +31,11 @@ public:
     virtual void EndDoc() = 0;
 };
 
+// How a printer's messages get the words of the running language: a tagged text in, its text out.
+// A plain function, so that the printing plugin, which shares no state with the program, can be
+// handed the program's own lookup.
+using PrintTextLookup = QString (*)(const QString &TaggedText);
+
 // A printer that is missing or fails. Description names the problem in words for the user;
 // NoPrinterInstalled tells the case where there is no printer at all, which a PDF file can stand
 // in for.

@@ -1,7 +1,5 @@
 #include "PrinterSurface.h"
 
-#include "Localization.h"
-
 #include <QFontDatabase>
 #include <QLocale>
 #include <QPageSize>
@@ -47,22 +45,22 @@ struct PrinterHolder
 class OwnedPrinterSurface : private PrinterHolder, public PrinterSurface
 {
 public:
-    explicit OwnedPrinterSurface(std::unique_ptr<QPrinter> printer)
-        : PrinterHolder{std::move(printer)}, PrinterSurface(*ownedPrinter, PrinterSurface::DefaultFont())
+    OwnedPrinterSurface(std::unique_ptr<QPrinter> printer, PrintTextLookup texts)
+        : PrinterHolder{std::move(printer)}, PrinterSurface(*ownedPrinter, PrinterSurface::DefaultFont(), texts)
     {
     }
 };
 
 } // namespace
 
-PrinterSurface::PrinterSurface(QPrinter &printer, const QFont &font)
-    : m_printer(printer), m_font(font), m_dpi(printer.resolution())
+PrinterSurface::PrinterSurface(QPrinter &printer, const QFont &font, PrintTextLookup texts)
+    : m_printer(printer), m_texts(texts), m_font(font), m_dpi(printer.resolution())
 {
     if (!printer.isValid() || m_dpi <= 0)
-        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" is not available.<0721>"))
+        throw PrintError{m_texts(QStringLiteral("The printer \"%1\" is not available.<0721>"))
                              .arg(printerName(printer))};
     if (!m_painter.begin(&printer))
-        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" could not start printing.<0722>"))
+        throw PrintError{m_texts(QStringLiteral("The printer \"%1\" could not start printing.<0722>"))
                              .arg(printerName(printer))};
     m_painter.setFont(m_font);
     m_metrics.emplace(m_font, &m_printer);
@@ -219,7 +217,7 @@ void PrinterSurface::NewPage()
 {
     flushGlyphs();
     if (!m_printer.newPage())
-        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" could not start a new page.<0723>"))
+        throw PrintError{m_texts(QStringLiteral("The printer \"%1\" could not start a new page.<0723>"))
                              .arg(printerName(m_printer))};
     failIfPrinterFailed();
     m_x = 0;
@@ -237,7 +235,7 @@ void PrinterSurface::EndDoc()
 void PrinterSurface::failIfPrinterFailed() const
 {
     if (m_printer.printerState() == QPrinter::Error)
-        throw PrintError{GetLocalizedString(QStringLiteral("The printer \"%1\" reported an error.<0724>"))
+        throw PrintError{m_texts(QStringLiteral("The printer \"%1\" reported an error.<0724>"))
                              .arg(printerName(m_printer))};
 }
 
@@ -248,27 +246,27 @@ QFont PrinterSurface::DefaultFont()
     return font;
 }
 
-std::unique_ptr<PrintSurface> OpenPrinter(const QPrinterInfo &printer)
+std::unique_ptr<PrintSurface> OpenPrinter(const QPrinterInfo &printer, PrintTextLookup texts)
 {
     if (printer.isNull())
-        throw PrintError{GetLocalizedString(QStringLiteral(
+        throw PrintError{texts(QStringLiteral(
             "No printer is installed. Install a printer and make it the default printer, then print again.<0725>")),
                          true};
     auto device = std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
-    return std::make_unique<OwnedPrinterSurface>(std::move(device));
+    return std::make_unique<OwnedPrinterSurface>(std::move(device), texts);
 }
 
-std::unique_ptr<PrintSurface> OpenPdfPrinter(const QString &path)
+std::unique_ptr<PrintSurface> OpenPdfPrinter(const QString &path, PrintTextLookup texts)
 {
     auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
     device->setOutputFormat(QPrinter::PdfFormat);
     const bool usMeasures = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
     device->setPageSize(QPageSize(usMeasures ? QPageSize::Letter : QPageSize::A4));
     device->setOutputFileName(path);
-    return std::make_unique<OwnedPrinterSurface>(std::move(device));
+    return std::make_unique<OwnedPrinterSurface>(std::move(device), texts);
 }
 
-std::unique_ptr<PrintSurface> OpenDefaultPrinter()
+std::unique_ptr<PrintSurface> OpenDefaultPrinter(PrintTextLookup texts)
 {
-    return OpenPrinter(QPrinterInfo::defaultPrinter());
+    return OpenPrinter(QPrinterInfo::defaultPrinter(), texts);
 }

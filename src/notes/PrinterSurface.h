@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Localization.h"
 #include "PrintSurface.h"
 
 #include <QFont>
@@ -25,8 +26,8 @@ class QPrinterInfo;
 class PrinterSurface : public PrintSurface
 {
 public:
-    // Throws PrintError when the printer cannot start the job.
-    PrinterSurface(QPrinter &printer, const QFont &font);
+    // Throws PrintError when the printer cannot start the job. The messages' words come from texts.
+    PrinterSurface(QPrinter &printer, const QFont &font, PrintTextLookup texts = GetLocalizedString);
     // A job abandoned without EndDoc keeps what was printed, as the painter ending it would.
     ~PrinterSurface() override;
     PrinterSurface(const PrinterSurface &) = delete;
@@ -79,6 +80,7 @@ private:
     void failIfPrinterFailed() const;
 
     QPrinter &m_printer;
+    PrintTextLookup m_texts;
     QPainter m_painter;
     QFont m_font;
     qreal m_dpi;
@@ -98,10 +100,10 @@ private:
 };
 
 // The system's default printer, ready for one job; throws PrintError when there is none.
-std::unique_ptr<PrintSurface> OpenDefaultPrinter();
+std::unique_ptr<PrintSurface> OpenDefaultPrinter(PrintTextLookup texts = GetLocalizedString);
 // The same for a given printer: a null printer is "no printer installed".
-std::unique_ptr<PrintSurface> OpenPrinter(const QPrinterInfo &printer);
+std::unique_ptr<PrintSurface> OpenPrinter(const QPrinterInfo &printer, PrintTextLookup texts = GetLocalizedString);
 // A PDF file in place of a printer, on the paper of the user's region (Letter where US measures
 // are used, A4 elsewhere), in the face a printer gets; throws PrintError when the file cannot be
 // written.
-std::unique_ptr<PrintSurface> OpenPdfPrinter(const QString &path);
+std::unique_ptr<PrintSurface> OpenPdfPrinter(const QString &path, PrintTextLookup texts = GetLocalizedString);

@@ -1,15 +1,34 @@
 #include "WebRelay.h"
 
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "HttpGetter.h"
+#include "ServicePlugins.h"
+
+#include <QLoggingCategory>
 #include <QUrl>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcWebRelay, "calvextra.webrelay")
+
+std::unique_ptr<HttpGetter> createGetter()
+{
+    QString error;
+    NetworkServices *services = LoadServices<NetworkServices>(WebRelay::PluginFileName, error);
+    if (!services) {
+        qCWarning(lcWebRelay).noquote() << error;
+        return nullptr;
+    }
+    return services->CreateHttpGetter();
+}
+
+} // namespace
 
 WebRelay::WebRelay(QObject *parent)
     : QObject(parent)
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
-        if (m_reply)
+        if (m_pending)
             answer(NoReply);
     });
 }
@@ -28,16 +47,16 @@ bool WebRelay::Request(const QString &address)
         return false;
 
     Cancel();
-    QNetworkRequest request(url);
-    // Asked for as sent: a compressed body would be inflated before the cap could stop it.
-    request.setRawHeader("Accept-Encoding", "identity");
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    m_body.clear();
-    m_reply = m_network.get(request);
-    // Qt stops reading from the socket while this much is waiting, so nothing piles up unread.
-    m_reply->setReadBufferSize(ReplyCap);
-    connect(m_reply, &QNetworkReply::readyRead, this, &WebRelay::readAvailable);
-    connect(m_reply, &QNetworkReply::finished, this, &WebRelay::replyFinished);
+    m_pending = true;
+    if (!m_getter)
+        m_getter = createGetter();
+    if (!m_getter) {
+        // Without the plugin nothing can be sent: the answer is that of a failed connection, after
+        // the event loop has run, as every answer is.
+        m_deadline.start(0);
+        return true;
+    }
+    m_getter->Get(url, ReplyCap, [this] { readAvailable(); }, [this] { replyFinished(); });
     m_deadline.start(m_timeout);
     return true;
 }
@@ -45,19 +64,16 @@ bool WebRelay::Request(const QString &address)
 void WebRelay::Cancel()
 {
     m_deadline.stop();
-    if (QNetworkReply *reply = m_reply) {
-        m_reply.clear();
-        disconnect(reply, nullptr, this, nullptr);
-        reply->abort();
-        reply->deleteLater();
-    }
+    m_pending = false;
+    if (m_getter)
+        m_getter->Abort();
     m_body.clear();
 }
 
 bool WebRelay::succeeded() const
 {
-    const int code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    return m_reply->error() == QNetworkReply::NoError && code >= 200 && code < 300;
+    const int code = m_getter->StatusCode();
+    return !m_getter->Failed() && code >= 200 && code < 300;
 }
 
 // Moves what has arrived into the body, up to the cap; true once the cap is reached.
@@ -65,18 +81,18 @@ bool WebRelay::takeBody()
 {
     const qint64 room = ReplyCap - m_body.size();
     if (room > 0)
-        m_body += m_reply->read(room);
+        m_body += m_getter->Read(room);
     return m_body.size() >= ReplyCap;
 }
 
 void WebRelay::readAvailable()
 {
-    if (!m_reply)
+    if (!m_pending)
         return;
     // An error page is read and thrown away by the finish; only a good body is kept.
-    const int code = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int code = m_getter->StatusCode();
     if (code < 200 || code >= 300) {
-        m_reply->readAll();
+        m_getter->Discard();
         return;
     }
     if (takeBody())
@@ -85,7 +101,7 @@ void WebRelay::readAvailable()
 
 void WebRelay::replyFinished()
 {
-    if (!m_reply)
+    if (!m_pending)
         return;
     if (!succeeded()) {
         answer(NoReply);

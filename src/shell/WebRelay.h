@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 
-class QNetworkReply;
+#include <memory>
+
+class HttpGetter;
 
 // The web connection of the update check: one HTTP GET at a time, answered asynchronously by
 // AsynchResponse on the thread that owns the relay.
@@ -21,6 +21,9 @@ class QNetworkReply;
 // the reply counts as arrived (12) with those 64 KiB, so an endless or huge body neither hangs the
 // check nor grows memory.
 //
+// The GETs are made by the network plugin, loaded with the first request; a plugin that cannot be
+// loaded is a connection that fails at once.
+//
 // A receiver may release the relay from its AsynchResponse handler with deleteLater(), never with
 // delete.
 class WebRelay : public QObject
@@ -32,6 +35,8 @@ public:
     static constexpr int NoReply = 11;
     static constexpr qsizetype ReplyCap = 64 * 1024;
     static constexpr int DefaultTimeout = 15000;  // milliseconds
+    // The network plugin's file in the program's folder, without the platform's suffix.
+    static inline const QString PluginFileName = QStringLiteral("CalvextraNetwork");
 
     explicit WebRelay(QObject *parent = nullptr);
     ~WebRelay() override;
@@ -43,7 +48,7 @@ public:
 
     // Drops the pending request, if any, without an answer.
     void Cancel();
-    bool IsPending() const { return !m_reply.isNull(); }
+    bool IsPending() const { return m_pending; }
 
     void setTimeout(int milliseconds) { m_timeout = milliseconds; }
     int timeout() const { return m_timeout; }
@@ -58,8 +63,9 @@ private:
     bool succeeded() const;
     void answer(int status);
 
-    QNetworkAccessManager m_network;
-    QPointer<QNetworkReply> m_reply;
+    // Made with the first request; none while the plugin cannot be loaded.
+    std::unique_ptr<HttpGetter> m_getter;
+    bool m_pending = false;
     QByteArray m_body;
     QTimer m_deadline;
     int m_timeout = DefaultTimeout;

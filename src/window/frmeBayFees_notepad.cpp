@@ -10,7 +10,7 @@
 #include "NotepadWrapLayout.h"
 #include "PrintProgress.h"
 #include "PrintSurface.h"
-#include "PrinterSurface.h"
+#include "PrintingPlugin.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -218,7 +218,7 @@ void frmeBayFees::OfferPdfInsteadOfPrinter(const QString &problem)
         CWordWrap printer;
         PrintProgress progress(this);
         progress.watch(printer);
-        const std::unique_ptr<PrintSurface> pdf = OpenPdfPrinter(path);
+        const std::unique_ptr<PrintSurface> pdf = PrintingPlugin::OpenPdfPrinter(path);
         printer.PrintText(NotesText(), *pdf);
     } catch (const PrintError &error) {
         ShowWarning("printErrorMessage", error.Description);

@@ -4,7 +4,10 @@
 #include "CWordWrap.h"
 #include "NumberText.h"
 #include "PdfToText.h"
+#include "PluginFolders.h"
+#include "PrinterServices.h"
 #include "PrinterSurface.h"
+#include "PrintingPlugin.h"
 #include "TestLocales.h"
 
 #include <QDate>
@@ -669,6 +672,62 @@ private Q_SLOTS:
             QVERIFY(!error.NoPrinterInstalled);
         }
         QVERIFY(!QFileInfo::exists(path));
+
+        // So does the one the printing plugin makes, with the program's words.
+        try {
+            PrintingPlugin::OpenPdfPrinter(path);
+            QFAIL("the printing plugin opened a PDF file in a missing folder");
+        } catch (const PrintError &error) {
+            QVERIFY2(error.Description.contains(QStringLiteral("notes.pdf")), qPrintable(error.Description));
+            QVERIFY(!error.Description.contains(QStringLiteral("<0722>")));
+            QVERIFY(!error.NoPrinterInstalled);
+        }
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // A printing plugin that cannot be loaded fails the job as a failing printer does, with the
+    // loader's reason, and never with the offer of a PDF file, which needs the plugin too.
+    void missingPrintingPlugin_data()
+    {
+        QTest::addColumn<int>("content");
+        QTest::addColumn<QString>("job");
+        // A part of the reason; %1 is the plugin folder.
+        QTest::addColumn<QString>("reason");
+        const QString notThere = QStringLiteral("CalvextraPrinting is not in %1.");
+        QTest::newRow("empty folder, default printer") << int(PluginFolder::Empty) << "default" << notThere;
+        QTest::newRow("empty folder, PDF file") << int(PluginFolder::Empty) << "pdf" << notThere;
+        QTest::newRow("empty folder, word-wrap printer") << int(PluginFolder::Empty) << "wordwrap" << notThere;
+        QTest::newRow("no library, PDF file") << int(PluginFolder::NoLibrary) << "pdf"
+                                              << QStringLiteral("%1/CalvextraPrinting.");
+        QTest::newRow("another plugin, default printer")
+            << int(PluginFolder::OtherPlugin) << "default"
+            << QStringLiteral("CalvextraPrinting offers no " CalvextraPrinterServices_iid ".");
+    }
+
+    void missingPrintingPlugin()
+    {
+        QFETCH(int, content);
+        QFETCH(QString, job);
+        QFETCH(QString, reason);
+        const PluginFolder plugins(PluginFolder::Content(content), PrintingPlugin::FileName,
+                                   QStringLiteral(NETWORK_PLUGIN));
+        const QString path = plugins.path() + QStringLiteral("/notes.pdf");
+        try {
+            if (job == QLatin1String("default")) {
+                PrintingPlugin::OpenDefaultPrinter();
+            } else if (job == QLatin1String("pdf")) {
+                PrintingPlugin::OpenPdfPrinter(path);
+            } else {
+                CWordWrap wrap;
+                wrap.PrintText(notepadLine(1));
+            }
+            QFAIL("a job started without the printing plugin");
+        } catch (const PrintError &error) {
+            QVERIFY2(error.Description.contains(reason.arg(plugins.path())), qPrintable(error.Description));
+            QVERIFY(!error.NoPrinterInstalled);
+        }
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!QFileInfo::exists(path));
     }
 
     // In place of a missing printer: a PDF file on the paper of the user's region, with the pages
@@ -677,20 +736,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("region");
         QTest::addColumn<QSizeF>("paper");
-        QTest::newRow("US measures: Letter") << QStringLiteral("en_US") << QSizeF(612, 792);
-        QTest::newRow("metric: A4") << QStringLiteral("de_DE") << QSizeF(595.28, 841.89);
-        QTest::newRow("metric, English: A4") << QStringLiteral("en_GB") << QSizeF(595.28, 841.89);
+        // Made by the printing plugin, as the window makes it, rather than by the surface itself.
+        QTest::addColumn<bool>("throughPlugin");
+        QTest::newRow("US measures: Letter") << QStringLiteral("en_US") << QSizeF(612, 792) << false;
+        QTest::newRow("metric: A4") << QStringLiteral("de_DE") << QSizeF(595.28, 841.89) << false;
+        QTest::newRow("metric, English: A4") << QStringLiteral("en_GB") << QSizeF(595.28, 841.89) << false;
+        QTest::newRow("printing plugin, US measures: Letter") << QStringLiteral("en_US") << QSizeF(612, 792) << true;
+        QTest::newRow("printing plugin, metric: A4") << QStringLiteral("de_DE") << QSizeF(595.28, 841.89) << true;
     }
 
     void pdfFileInPlaceOfAPrinter()
     {
         QFETCH(QString, region);
         QFETCH(QSizeF, paper);
+        QFETCH(bool, throughPlugin);
         UseNumberLocale(QLocale(region));
 
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Notizen.pdf"));
-        const std::unique_ptr<PrintSurface> surface = OpenPdfPrinter(path);
+        const std::unique_ptr<PrintSurface> surface =
+            throughPlugin ? PrintingPlugin::OpenPdfPrinter(path) : OpenPdfPrinter(path);
         CWordWrap wrap;
         const QDate before = QDate::currentDate();
         wrap.PrintText(QStringLiteral("Grüße aus Köln\r\n") + notepadLine(1) + QStringLiteral("\r\n"), *surface);

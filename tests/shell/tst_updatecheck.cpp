@@ -3,14 +3,19 @@
 #include "FCheckVersion.h"
 #include "LanguageState.h"
 #include "NumberText.h"
+#include "PluginFolders.h"
 #include "PublicVars.h"
 #include "UpdateTestSupport.h"
+#include "WebRelay.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <optional>
 
 // The update check end to end against a web server on 127.0.0.1: the request the server sees,
 // what each kind of reply shows, the download offer and the addresses it may open, and the prompt
@@ -533,6 +538,8 @@ private Q_SLOTS:
         QTest::newRow("silent server") << QStringLiteral("silent") << false << unreached;
         QTest::newRow("server error") << QStringLiteral("error") << false << unreached;
         QTest::newRow("silent server, answers the retry") << QStringLiteral("silent") << true << unreached;
+        // The network plugin missing from the program's folder: nothing is sent, as without a network.
+        QTest::newRow("no network plugin") << QStringLiteral("no plugin") << false << unreached;
         // A reply that cannot be read raises its error, and the prompt says so instead of waiting.
         QTest::newRow("malformed reply") << QStringLiteral("malformed") << false << unreadable;
         QTest::newRow("malformed reply, answers the retry") << QStringLiteral("malformed") << true << unreadable;
@@ -544,9 +551,17 @@ private Q_SLOTS:
         QFETCH(bool, answersTheRetry);
         QFETCH(QString, line);
         const bool malformed = kind == QLatin1String("malformed");
+        const bool noPlugin = kind == QLatin1String("no plugin");
         VersionServer server;
         QString address = server.address();
-        if (kind == QLatin1String("refused"))
+        std::optional<PluginFolder> plugins;
+        if (noPlugin) {
+            plugins.emplace(PluginFolder::Empty);
+            server.answer("<status><message>never asked</message></status>");
+            // One warning for each check: the first and the retry.
+            for (int check = 0; check < 2; ++check)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(WebRelay::PluginFileName)));
+        } else if (kind == QLatin1String("refused"))
             address = refusingAddress();
         else if (kind == QLatin1String("silent"))
             server.stayQuiet();
@@ -603,7 +618,7 @@ private Q_SLOTS:
         }
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         if (kind != QLatin1String("refused"))
-            QCOMPARE(server.requestLines.size(), 2);
+            QCOMPARE(server.requestLines.size(), noPlugin ? 0 : 2);
     }
 
     // A message longer than the screen scrolls in its box: the box and the button the user

@@ -1,7 +1,10 @@
+#include "HttpGetter.h"
+#include "PluginFolders.h"
 #include "UpdateTestSupport.h"
 #include "WebRelay.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -108,6 +111,61 @@ private Q_SLOTS:
         QTRY_COMPARE(answers.spy.count(), 1);
         QCOMPARE(answers.status(), NoReply);
         QCOMPARE(answers.text(), QString());
+    }
+
+    // Without its network plugin the relay cannot send: every request is answered as a failed
+    // connection, after the event loop has run, and a cancelled one not at all.
+    void unloadablePluginIsNoReply_data()
+    {
+        QTest::addColumn<int>("content");
+        QTest::addColumn<bool>("cancelled");
+        // A part of the reason logged; %1 is the plugin folder.
+        QTest::addColumn<QString>("reason");
+        const QString notThere = QStringLiteral("CalvextraNetwork is not in %1.");
+        QTest::newRow("empty folder") << int(PluginFolder::Empty) << false << notThere;
+        QTest::newRow("empty folder, cancelled") << int(PluginFolder::Empty) << true << notThere;
+        QTest::newRow("no library") << int(PluginFolder::NoLibrary) << false << QStringLiteral("%1/CalvextraNetwork.");
+        QTest::newRow("another plugin") << int(PluginFolder::OtherPlugin) << false
+                                        << QStringLiteral("CalvextraNetwork offers no " CalvextraNetworkServices_iid ".");
+    }
+
+    void unloadablePluginIsNoReply()
+    {
+        QFETCH(int, content);
+        QFETCH(bool, cancelled);
+        QFETCH(QString, reason);
+        VersionServer server;
+        server.answer("reply");
+        {
+            const PluginFolder plugins(PluginFolder::Content(content), WebRelay::PluginFileName,
+                                       QStringLiteral(PRINTING_PLUGIN));
+            WebRelay relay;
+            Answers answers(relay);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(reason.arg(plugins.path()))));
+            QVERIFY(relay.Request(server.address() + QStringLiteral("/")));
+            QVERIFY(relay.IsPending());
+            QCOMPARE(answers.spy.count(), 0);
+            if (cancelled) {
+                relay.Cancel();
+                QVERIFY(!relay.IsPending());
+                QTest::qWait(100);
+                QVERIFY(answers.spy.isEmpty());
+            } else {
+                QTRY_COMPARE(answers.spy.count(), 1);
+                QCOMPARE(answers.status(), NoReply);
+                QCOMPARE(answers.text(), QString());
+                QVERIFY(!relay.IsPending());
+            }
+            QVERIFY(server.requestLines.isEmpty());
+        }
+
+        // With the plugin back in the program's folder a new relay is answered again.
+        WebRelay relay;
+        Answers answers(relay);
+        QVERIFY(relay.Request(server.address() + QStringLiteral("/")));
+        QTRY_COMPARE(answers.spy.count(), 1);
+        QCOMPARE(answers.status(), ReplyArrived);
+        QCOMPARE(answers.text(), QStringLiteral("reply"));
     }
 
     void silentServerTimesOut()

@@ -2,6 +2,7 @@
 #include "Brand.h"
 #include "CWordWrap.h"
 #include "PrinterSurface.h"
+#include "PrintingPlugin.h"
 #include "EnglishStringTable.h"
 #include "FeeBreakdownPanel.h"
 #include "LanguageResources.h"
@@ -908,6 +909,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("tag");
         QTest::newRow("no printer installed") << QStringLiteral("none") << 725;
         QTest::newRow("printer cannot start the job") << QStringLiteral("broken") << 722;
+        // The plugin's printers get their words from the program's language library.
+        QTest::newRow("printing plugin's PDF file cannot start the job") << QStringLiteral("plugin") << 722;
     }
     void germanPrinterMessages()
     {
@@ -921,6 +924,8 @@ private Q_SLOTS:
         broken.setOutputFileName(folder.filePath(QStringLiteral("missing/notes.pdf")));
         if (problem == QLatin1String("none"))
             CWordWrap::setSurfaceOpener([] { return OpenPrinter(QPrinterInfo()); });
+        else if (problem == QLatin1String("plugin"))
+            CWordWrap::setSurfaceOpener([&broken] { return PrintingPlugin::OpenPdfPrinter(broken.outputFileName()); });
         else
             CWordWrap::setSurfaceOpener([&broken]() -> std::unique_ptr<PrintSurface> {
                 return std::make_unique<PrinterSurface>(broken, PrinterSurface::DefaultFont());

@@ -3,7 +3,9 @@
 #include "NotepadWrapLayout.h"
 #include "NotepadStore.h"
 #include "PrintSurface.h"
+#include "PluginFolders.h"
 #include "PrinterSurface.h"
+#include "PrintingPlugin.h"
 #include "RecordingSurface.h"
 #include "TestLocales.h"
 #include "WindowFixture.h"
@@ -32,6 +34,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+
+#include <optional>
 
 namespace {
 
@@ -686,16 +690,27 @@ private Q_SLOTS:
     void missingPrinterIsReported_data()
     {
         QTest::addColumn<bool>("fromMenu");
-        QTest::newRow("print button") << false;
-        QTest::newRow("File menu") << true;
+        // The printer's own opener, with the printing plugin that makes it missing from its folder.
+        QTest::addColumn<bool>("withoutPlugin");
+        QTest::newRow("print button") << false << false;
+        QTest::newRow("File menu") << true << false;
+        QTest::newRow("print button, no printing plugin") << false << true;
     }
 
     void missingPrinterIsReported()
     {
         QFETCH(bool, fromMenu);
+        QFETCH(bool, withoutPlugin);
 
-        const QString problem = QStringLiteral("No printer is installed. Install a printer and print again.");
-        CWordWrap::setSurfaceOpener([problem]() -> std::unique_ptr<PrintSurface> { throw PrintError{problem}; });
+        QString problem = QStringLiteral("No printer is installed. Install a printer and print again.");
+        std::optional<PluginFolder> plugins;
+        if (withoutPlugin) {
+            plugins.emplace(PluginFolder::Empty);
+            problem = PrintingPlugin::FileName;
+            CWordWrap::setSurfaceOpener(nullptr);
+        } else {
+            CWordWrap::setSurfaceOpener([problem]() -> std::unique_ptr<PrintSurface> { throw PrintError{problem}; });
+        }
 
         enterUsCalculations();
         notes()->setFocus(Qt::OtherFocusReason);
