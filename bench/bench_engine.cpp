@@ -87,6 +87,55 @@ void PayPalCalculation(benchmark::State &state)
 }
 BENCHMARK(PayPalCalculation);
 
+// The number texts alone, each on the quick path the fields' texts take and on the general one
+// (argument 0) that every other text takes.
+void readingAs(benchmark::State &state, auto read)
+{
+    UseQuickNumberPaths(state.range(0) != 0);
+    const QString texts[] = {QStringLiteral("150"), QStringLiteral("275.50"), QStringLiteral("0.35"),
+                             QStringLiteral("12.5")};
+    for (auto _ : state) {
+        for (const QString &text : texts)
+            benchmark::DoNotOptimize(read(text));
+    }
+    UseQuickNumberPaths(true);
+}
+
+void writingOf(benchmark::State &state, auto write)
+{
+    UseQuickNumberPaths(state.range(0) != 0);
+    const float values[] = {0.35f, 14.4625f, 2.4f, 1234.5678f};
+    for (auto _ : state) {
+        for (const float value : values)
+            benchmark::DoNotOptimize(write(value));
+    }
+    UseQuickNumberPaths(true);
+}
+
+void FourSinglesFromText(benchmark::State &state)
+{
+    readingAs(state, [](const QString &text) { return SingleFromText(text); });
+}
+BENCHMARK(FourSinglesFromText)->Arg(1)->Arg(0);
+
+void FourMoneyValuesFromText(benchmark::State &state)
+{
+    readingAs(state, [](const QString &text) { return MoneyFromText(text); });
+}
+BENCHMARK(FourMoneyValuesFromText)->Arg(1)->Arg(0);
+
+void FourMoneyTextsOfSingles(benchmark::State &state)
+{
+    writingOf(state, [](float value) { return MoneyText(value); });
+}
+BENCHMARK(FourMoneyTextsOfSingles)->Arg(1)->Arg(0);
+
+void FourPlainTextsOfSingles(benchmark::State &state)
+{
+    writingOf(state, [](float value) { return PlainText(value); });
+}
+BENCHMARK(FourPlainTextsOfSingles)->Arg(1)->Arg(0);
+
 } // namespace
 
 int main(int argc, char **argv)

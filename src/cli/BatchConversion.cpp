@@ -12,6 +12,7 @@
 #include <deque>
 #include <future>
 #include <memory>
+#include <vector>
 
 namespace BatchConversion {
 
@@ -81,22 +82,42 @@ bool computeRow(const CsvRecord &row, const QList<Field> &fields, ListingComputa
 constexpr qsizetype BatchRows = 2048;
 constexpr qsizetype BatchBytes = 256 * 1024;  // however long the rows
 
+// A batch written out is read into again: its records keep the storage of their fields.
 struct RowBatch
 {
-    QList<CsvRecord> Rows;
+    QList<CsvRecord> Rows;  // the first Count of them are the batch's
+    qsizetype Count = 0;
     QList<ListingComputation::FeeTexts> Fees;
     QStringList Messages;  // per row: "" when its fees were worked out
 };
 
 void computeBatch(RowBatch &batch, const QList<Field> &fields)
 {
-    const qsizetype count = batch.Rows.size();
+    const qsizetype count = batch.Count;
     batch.Fees.resize(count);
     batch.Messages.resize(count);
     for (qsizetype row = 0; row < count; ++row) {
+        batch.Messages[row].clear();
         if (!computeRow(batch.Rows[row], fields, batch.Fees[row], batch.Messages[row]))
             batch.Fees[row] = {};
     }
+}
+
+// Reads up to a batch of rows; false when the input has ended.
+bool readBatch(CsvReader &reader, RowBatch &batch)
+{
+    batch.Count = 0;
+    qsizetype bytes = 0;
+    while (batch.Count < BatchRows && bytes < BatchBytes) {
+        if (batch.Count == batch.Rows.size())
+            batch.Rows.emplaceBack();
+        CsvRecord &record = batch.Rows[batch.Count];
+        if (!reader.readRecord(record))
+            return false;
+        bytes += record.Bytes;
+        ++batch.Count;
+    }
+    return true;
 }
 
 } // namespace
@@ -123,19 +144,21 @@ Result Convert(QIODevice &input, RecordWriter &writer, const MessageSink &messag
     // One batch worked out per core while this thread reads and writes.
     const qsizetype depth = std::max(2, QThread::idealThreadCount());
     std::deque<std::pair<std::unique_ptr<RowBatch>, std::future<void>>> pending;
+    std::vector<std::unique_ptr<RowBatch>> written;
     bool rowsFailed = false;
     bool reading = true;
     while (reading || !pending.empty()) {
         if (reading && qsizetype(pending.size()) < depth) {
-            auto batch = std::make_unique<RowBatch>();
-            batch->Rows.reserve(BatchRows);
-            CsvRecord record;
-            qsizetype bytes = 0;
-            while (batch->Rows.size() < BatchRows && bytes < BatchBytes && (reading = reader.readRecord(record))) {
-                bytes += record.Bytes;
-                batch->Rows.append(std::move(record));
+            std::unique_ptr<RowBatch> batch;
+            if (written.empty()) {
+                batch = std::make_unique<RowBatch>();
+                batch->Rows.reserve(BatchRows);
+            } else {
+                batch = std::move(written.back());
+                written.pop_back();
             }
-            if (!batch->Rows.isEmpty()) {
+            reading = readBatch(reader, *batch);
+            if (batch->Count > 0) {
                 RowBatch *rows = batch.get();
                 pending.emplace_back(std::move(batch), std::async(std::launch::async, [rows, &fields] {
                                          computeBatch(*rows, fields);
@@ -145,7 +168,7 @@ Result Convert(QIODevice &input, RecordWriter &writer, const MessageSink &messag
         }
         auto &[batch, computed] = pending.front();
         computed.wait();
-        for (qsizetype row = 0; row < batch->Rows.size() && !writer.failed(); ++row) {
+        for (qsizetype row = 0; row < batch->Count && !writer.failed(); ++row) {
             if (!batch->Messages[row].isEmpty()) {
                 message(batch->Messages[row]);
                 rowsFailed = true;
@@ -155,6 +178,7 @@ Result Convert(QIODevice &input, RecordWriter &writer, const MessageSink &messag
             values.resize(fields.size());
             writer.writeRow(values, batch->Fees[row]);
         }
+        written.push_back(std::move(batch));
         pending.pop_front();
         if (writer.failed())
             reading = false;

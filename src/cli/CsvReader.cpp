@@ -54,39 +54,62 @@ bool CsvReader::fail(const QString &message)
 void CsvReader::fieldError(CsvRecord &record, const QString &message) const
 {
     if (record.ErrorColumn == 0) {
-        record.ErrorColumn = int(record.Fields.size()) + 1;
+        record.ErrorColumn = int(m_fieldCount) + 1;
         record.Error = message;
     }
 }
 
-void CsvReader::finishField(CsvRecord &record)
+void CsvReader::finishField(CsvRecord &record, QByteArrayView rest)
 {
-    // Most fields are ASCII, which needs no decoding.
-    const bool ascii = std::all_of(m_field.cbegin(), m_field.cend(), [](char c) { return uchar(c) < 0x80; });
-    QString text = ascii ? QString::fromLatin1(m_field) : QString(m_decoder.decode(m_field));
-    if (!ascii && m_decoder.hasError()) {
-        fieldError(record, QStringLiteral("the field is no UTF-8 text"));
-        m_decoder.resetState();
+    // A field read in one piece is taken from the block where it stands.
+    QByteArrayView bytes = rest;
+    if (!m_field.isEmpty()) {
+        m_field.append(rest);
+        bytes = m_field;
     }
-    record.Fields.append(std::move(text));
-    m_lastFieldCount = record.Fields.size();
-    m_field.clear();
+    if (m_fieldCount == record.Fields.size())
+        record.Fields.emplaceBack();
+    QString &text = record.Fields[m_fieldCount];
+    // Most fields are ASCII, which needs no decoding; assigned, it goes into the storage the
+    // field of a record read before left.
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+    if (bytes.isEmpty()) {
+        text.truncate(0);  // keeps the storage for the next record's field
+    } else if (ascii) {
+        text = QLatin1StringView(bytes);
+    } else {
+        text = m_decoder.decode(bytes);
+        if (m_decoder.hasError()) {
+            fieldError(record, QStringLiteral("the field is no UTF-8 text"));
+            m_decoder.resetState();
+        }
+    }
+    ++m_fieldCount;
+    m_lastFieldCount = m_fieldCount;
+    if (!m_field.isEmpty())
+        m_field.resize(0);  // keeps its room for the next field split across blocks or quoted
 }
 
 bool CsvReader::readRecord(CsvRecord &record)
 {
-    record.Fields.clear();
+    // The fields are read over those the record holds, and the ones left over dropped at the end.
+    m_fieldCount = 0;
+    const auto done = [&](bool read) {
+        record.Fields.resize(m_fieldCount);
+        return read;
+    };
     record.ErrorColumn = 0;
     record.Error.clear();
     if (!m_fatalError.isEmpty())
-        return false;
+        return done(false);
 
     State state = State::FieldStart;
     bool started = false;  // the record has a character (an empty line has none)
     qsizetype recordBytes = 0;
     record.Line = m_line;
     record.Fields.reserve(std::min(m_lastFieldCount, qsizetype(256)));
-    m_field.clear();
+    if (!m_field.isEmpty())
+        m_field.resize(0);
 
     const auto tooLong = [&] {
         record.Bytes = recordBytes;
@@ -95,8 +118,9 @@ bool CsvReader::readRecord(CsvRecord &record)
                             .arg(record.Line)
                             .arg(MaxRecordBytes / 1024));
     };
-    // Ends the record at a line break; false when the line was empty and the next one is read.
-    const auto endOfLine = [&](char c) {
+    // Ends the record at a line break, the last field's `rest` before it; false when the line
+    // was empty and the next one is read.
+    const auto endOfLine = [&](char c, QByteArrayView rest) {
         ++m_position;
         ++m_line;
         m_skipLineFeed = c == '\r';
@@ -104,22 +128,18 @@ bool CsvReader::readRecord(CsvRecord &record)
             record.Line = m_line;
             return false;
         }
-        finishField(record);
+        finishField(record, rest);
         return true;
     };
 
     for (;;) {
         if (m_position == m_buffer.size() && !refill()) {
-            if (!m_fatalError.isEmpty())
-                return false;
-            if (!started)
-                return false;
-            if (tooLong())
-                return false;
+            if (!m_fatalError.isEmpty() || !started || tooLong())
+                return done(false);
             if (state == State::Quoted)
                 fieldError(record, QStringLiteral("a quoted field has no closing quote"));
-            finishField(record);
-            return true;
+            finishField(record, {});
+            return done(true);
         }
         if (m_skipLineFeed) {
             m_skipLineFeed = false;
@@ -129,7 +149,7 @@ bool CsvReader::readRecord(CsvRecord &record)
             }
         }
         if (tooLong())
-            return false;
+            return done(false);
 
         const char *data = m_buffer.constData();
         const qsizetype size = m_buffer.size();
@@ -149,28 +169,31 @@ bool CsvReader::readRecord(CsvRecord &record)
             const qsizetype start = m_position;
             while (m_position < size && !endsUnquoted(data[m_position]))
                 ++m_position;
-            if (m_position > start) {
+            const QByteArrayView piece(data + start, m_position - start);
+            if (!piece.isEmpty()) {
                 started = true;
-                m_field.append(data + start, m_position - start);
-                recordBytes += m_position - start;
+                recordBytes += piece.size();
             }
-            if (m_position == size)
+            if (m_position == size) {
+                m_field.append(piece);  // the field goes on in the next block
                 break;
+            }
             const char end = data[m_position];
             if (end == ',') {
                 started = true;
                 ++m_position;
                 ++recordBytes;
-                finishField(record);
+                finishField(record, piece);
                 state = State::FieldStart;
             } else if (end == '"') {
                 started = true;
                 fieldError(record, QStringLiteral("a quote inside a field that does not start with one"));
+                m_field.append(piece);
                 m_field.append('"');
                 ++m_position;
                 ++recordBytes;
-            } else if (endOfLine(end)) {
-                return !tooLong();
+            } else if (endOfLine(end, piece)) {
+                return done(!tooLong());
             } else {
                 state = State::FieldStart;
             }
@@ -206,11 +229,11 @@ bool CsvReader::readRecord(CsvRecord &record)
             if (c == ',') {
                 ++m_position;
                 ++recordBytes;
-                finishField(record);
+                finishField(record, {});
                 state = State::FieldStart;
             } else if (c == '\r' || c == '\n') {
-                endOfLine(c);
-                return !tooLong();
+                endOfLine(c, {});
+                return done(!tooLong());
             } else {
                 fieldError(record, QStringLiteral("text after the closing quote of a field"));
                 state = State::Unquoted;

@@ -35,7 +35,9 @@ public:
 
     explicit CsvReader(QIODevice &device);
 
-    // The next record; false at the end of the input or on a fatal error.
+    // The next record; false at the end of the input or on a fatal error. The record's fields are
+    // overwritten in place: a record read into again and again takes no new storage for fields
+    // that fit where the last ones were.
     bool readRecord(CsvRecord &record);
     // "" unless the reading ended on a fatal error.
     const QString &fatalError() const { return m_fatalError; }
@@ -44,7 +46,8 @@ private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted, AfterQuoted };
 
     bool refill();
-    void finishField(CsvRecord &record);
+    // Ends the field with its `rest` in the current block.
+    void finishField(CsvRecord &record, QByteArrayView rest);
     void fieldError(CsvRecord &record, const QString &message) const;
     bool fail(const QString &message);
 
@@ -56,6 +59,7 @@ private:
     bool m_startOfInput = true;
     qint64 m_line = 1;
     qsizetype m_lastFieldCount = 0;  // records are mostly alike: room for as many fields as the last
+    qsizetype m_fieldCount = 0;      // of the record being read
     QByteArray m_field;
     QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
     QString m_fatalError;

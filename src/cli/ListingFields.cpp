@@ -99,10 +99,33 @@ bool *flagOf(ListingRequest &r, Field field)
     }
 }
 
+char16_t asciiLower(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// Qt's comparison without case, quickly for the ASCII texts cells hold. `name` is ASCII, and
+// folded case keeps an ASCII letter ASCII; a text with any other character (ſ folds to s) is
+// left to Qt.
+bool equalButForCase(QStringView value, QLatin1StringView name)
+{
+    // Texts equal but for case are as long: the length rules out most names at once.
+    if (value.size() != name.size())
+        return false;
+    bool ascii = true;
+    for (qsizetype i = 0; i < value.size() && ascii; ++i) {
+        const char16_t c = value[i].unicode();
+        ascii = c < 0x80;
+        if (ascii && asciiLower(c) != asciiLower(char16_t(name[i].unicode())))
+            return false;
+    }
+    return ascii || value.compare(name, Qt::CaseInsensitive) == 0;
+}
+
 int indexIn(QStringView value, const auto &names)
 {
     for (int i = 0; i < int(std::size(names)); ++i) {
-        if (value.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
+        if (equalButForCase(value, QLatin1StringView(names[i])))
             return i;
     }
     return -1;
@@ -124,9 +147,8 @@ bool readFlag(QStringView value, bool &flag)
 // An amount as the window's money fields take it from the keys: digits with at most one decimal
 // point (the locale's), a number not below 0 and within the amount limit. The lone decimal point
 // they keep while it is typed is no amount.
-bool readAmount(QStringView value, QString &text, QString &error)
+bool readAmount(const QString &amount, QString &text, QString &error)
 {
-    const QString amount = value.toString();
     const QChar point = DecimalPoint();
     bool digit = false;
     int points = 0;
@@ -152,9 +174,8 @@ bool readAmount(QStringView value, QString &text, QString &error)
     return true;
 }
 
-bool readCount(QStringView value, QString &text, QString &error)
+bool readCount(const QString &count, QString &text, QString &error)
 {
-    const QString count = value.toString();
     if (!EntryFieldRules::IsAcceptableCountText(count)) {
         error = QStringLiteral("%1 is not a whole number of items (0 to %2)")
                     .arg(quoted(count))
@@ -226,7 +247,7 @@ int FieldOfName(QStringView name)
     return byName.value(name.toString(), -1);
 }
 
-bool Apply(ListingRequest &request, Field field, QStringView value, QString &error)
+bool Apply(ListingRequest &request, Field field, const QString &value, QString &error)
 {
     if (value.isEmpty())
         return true;
@@ -282,7 +303,7 @@ bool Apply(ListingRequest &request, Field field, QStringView value, QString &err
         return true;
     }
     case F::Rate: {
-        const QString rate = value.toString();
+        const QString &rate = value;
         if (!CPaymentService::IsUsableRateText(rate) || !EntryFieldRules::IsAcceptableRateText(rate)) {
             error = QStringLiteral("%1 is not an exchange rate (a number above 0, below %2)")
                         .arg(quoted(rate))

@@ -67,7 +67,7 @@ int FieldOfName(QStringView name);
 // Reads one value into the request; an empty text leaves the field as it is (no, or empty).
 // On a value the field cannot take, returns false with a message. A flag given as an option
 // reads "1"; in a CSV cell it takes 1/0, yes/no, true/false or nothing.
-bool Apply(ListingRequest &request, Field field, QStringView value, QString &error);
+bool Apply(ListingRequest &request, Field field, const QString &value, QString &error);
 
 // The checks across fields, on a request whose fields are all read: what the listing's site
 // offers, boxes that the window only enables under another, and the entries a lot needs. Also

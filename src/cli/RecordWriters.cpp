@@ -11,13 +11,14 @@ namespace {
 
 constexpr qsizetype BlockSize = 64 * 1024;
 
+bool endsPlainField(char16_t c)
+{
+    return c == u',' || c == u'"' || c == u'\r' || c == u'\n';
+}
+
 bool needsQuotes(QStringView field)
 {
-    for (QChar c : field) {
-        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
-            return true;
-    }
-    return false;
+    return std::any_of(field.begin(), field.end(), [](QChar c) { return endsPlainField(c.unicode()); });
 }
 
 } // namespace
@@ -40,11 +41,9 @@ QString RecordWriter::errorString() const
     return m_device.errorString();
 }
 
-char *RecordWriter::reserve(qsizetype size)
+void RecordWriter::grow(qsizetype size)
 {
-    if (m_used + size > m_block.size())
-        m_block.resize(std::max(2 * m_block.size(), m_used + size));
-    return m_block.data() + m_used;
+    m_block.resize(std::max(2 * m_block.size(), m_used + size));
 }
 
 void RecordWriter::appendBytes(QByteArrayView bytes)
@@ -68,8 +67,11 @@ void RecordWriter::endRecord()
 void CsvWriter::appendField(const QString &field)
 {
     if (!m_firstField)
-        appendBytes(",");
+        appendByte(',');
     m_firstField = false;
+    // Most fields are short ASCII that needs no quotes: copied as they are in one pass.
+    if (appendAsciiUntil(field, endsPlainField))
+        return;
     if (!needsQuotes(field)) {
         appendText(field);
         return;

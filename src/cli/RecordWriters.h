@@ -27,17 +27,55 @@ public:
 
 protected:
     void appendText(QStringView text);
+    // appendText's bytes of an ASCII text without the encoder, unless a character is beyond
+    // ASCII or one that `stop` names: then false, and nothing appended. Also false while the
+    // encoder keeps the end of the last text for the next one.
+    template <typename Stop>
+    bool appendAsciiUntil(QStringView text, Stop stop)
+    {
+        if (m_encoder.keepsPart())
+            return false;
+        char *out = reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            if (c >= 0x80 || stop(c))
+                return false;
+            out[i] = char(c);
+        }
+        m_used += text.size();
+        return true;
+    }
     void appendBytes(QByteArrayView bytes);
+    void appendByte(char byte)
+    {
+        *reserve(1) = byte;
+        ++m_used;
+    }
     // Ends a record: writes the block once it is full.
     void endRecord();
 
 private:
-    char *reserve(qsizetype size);
+    // Room for `size` more bytes, where the next ones go.
+    char *reserve(qsizetype size)
+    {
+        if (m_used + size > m_block.size())
+            grow(size);
+        return m_block.data() + m_used;
+    }
+    void grow(qsizetype size);
 
     QIODevice &m_device;
     QByteArray m_block;  // its first m_used bytes are the output gathered
     qsizetype m_used = 0;
-    QStringEncoder m_encoder{QStringEncoder::Utf8};
+    // The UTF-8 encoder, which tells when it keeps the end of a text (a surrogate) to go with the
+    // text that follows.
+    class Utf8Encoder : public QStringEncoder
+    {
+    public:
+        Utf8Encoder() : QStringEncoder(QStringEncoder::Utf8) {}
+        bool keepsPart() const { return state.remainingChars != 0; }
+    };
+    Utf8Encoder m_encoder;
     bool m_failed = false;
 };
 

@@ -1,11 +1,13 @@
 #include "DecimalDigits.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -34,12 +36,27 @@ DecimalDigits fromScientificChars(const char *begin, const char *end, int fracti
     return result;
 }
 
-// Powers of ten that a long double holds exactly (5^27 < 2^64).
+// Powers of ten that a long double holds exactly (5^27 < 2^64), and as the nearest value of each
+// wide type the quick rounding scales in.
 constexpr int ExactPowers = 28;
-constexpr std::array<long double, ExactPowers> PowersOfTen = [] {
-    std::array<long double, ExactPowers> powers{};
+template <typename Wide>
+constexpr std::array<Wide, ExactPowers> PowersOfTen = [] {
+    std::array<Wide, ExactPowers> powers{};
     long double power = 1;
-    for (long double &p : powers) {
+    for (Wide &p : powers) {
+        p = Wide(power);
+        power *= 10;
+    }
+    return powers;
+}();
+
+using NearestBinary::DoublePowers;
+
+// The powers of ten of a 64-bit whole number.
+constexpr std::array<quint64, 20> WholePowers = [] {
+    std::array<quint64, 20> powers{};
+    quint64 power = 1;
+    for (quint64 &p : powers) {
         p = power;
         power *= 10;
     }
@@ -52,24 +69,25 @@ constexpr std::array<long double, ExactPowers> PowersOfTen = [] {
 // the slow path then decides. `Wide` must hold the scaled value to far better than a thousandth
 // of a unit: double for 7 digits, long double for 15.
 template <typename Wide>
-bool quickDigits(double magnitude, int significantDigits, quint64 &digits, int &exponent)
+Q_ALWAYS_INLINE bool quickDigits(double magnitude, int significantDigits, quint64 &digits, int &exponent)
 {
     // 2^binaryExponent <= magnitude < 2^(binaryExponent + 1) for a normal double.
     const int binaryExponent = int((std::bit_cast<quint64>(magnitude) >> 52) & 0x7ff) - 1023;
     if (binaryExponent == -1023)
         return false;  // subnormal
-    int decimalExponent = int(std::floor(binaryExponent * 0.30102999566398120));
+    // floor(binaryExponent × log10 2), or one less: 78913 / 2^18 is just below log10 2.
+    int decimalExponent = (binaryExponent * 78913) >> 18;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int scale = significantDigits - 1 - decimalExponent;
         if (scale < 0 || scale >= ExactPowers)
             return false;
-        const Wide scaled = Wide(magnitude) * Wide(PowersOfTen[std::size_t(scale)]);
+        const Wide scaled = Wide(magnitude) * PowersOfTen<Wide>[std::size_t(scale)];
         // The estimate from the binary exponent can be one off either way near a power of ten.
-        if (scaled < Wide(PowersOfTen[std::size_t(significantDigits - 1)])) {
+        if (scaled < PowersOfTen<Wide>[std::size_t(significantDigits - 1)]) {
             --decimalExponent;
             continue;
         }
-        if (scaled >= Wide(PowersOfTen[std::size_t(significantDigits)])) {
+        if (scaled >= PowersOfTen<Wide>[std::size_t(significantDigits)]) {
             ++decimalExponent;
             continue;
         }
@@ -84,6 +102,17 @@ bool quickDigits(double magnitude, int significantDigits, quint64 &digits, int &
     return false;
 }
 
+// The quick rounding of a finite, non-zero single (7 digits) or double (15 digits).
+template <typename Float>
+Q_ALWAYS_INLINE bool quickBinaryDigits(Float value, int significantDigits, quint64 &digits, int &exponent)
+{
+    const double magnitude = std::fabs(double(value));
+    if constexpr (std::is_same_v<Float, float>)
+        return quickDigits<double>(magnitude, significantDigits, digits, exponent);
+    else
+        return quickDigits<long double>(magnitude, significantDigits, digits, exponent);
+}
+
 template <typename Float>
 DecimalDigits fromBinary(Float value, int significantDigits)
 {
@@ -93,15 +122,76 @@ DecimalDigits fromBinary(Float value, int significantDigits)
         value = std::copysign(std::numeric_limits<Float>::max(), value);
     quint64 digits = 0;
     int exponent = 0;
-    const bool quick = std::is_same_v<Float, float>
-                           ? quickDigits<double>(std::fabs(double(value)), significantDigits, digits, exponent)
-                           : quickDigits<long double>(std::fabs(double(value)), significantDigits, digits, exponent);
-    if (quick)
+    if (quickBinaryDigits(value, significantDigits, digits, exponent))
         return DecimalDigits::fromScaledInteger(value < 0, digits, exponent);
     char buffer[64];
     const auto converted = std::to_chars(buffer, buffer + sizeof buffer, value,
                                          std::chars_format::scientific, significantDigits - 1);
     return fromScientificChars(buffer, converted.ptr, significantDigits - 1);
+}
+
+// The 7 digits of a single in whole numbers: its 24-bit significand times a power of ten,
+// divided by its power of two, gives the digits and the exact rest, so the rounding is sure
+// without the margin the floating-point way needs. It takes the singles from 2^-40 up to 2^23
+// (money amounts among them) and declines exact halves, which the standard library rounds.
+Q_ALWAYS_INLINE bool wholeSingleDigits(float value, quint64 &digits, int &exponent)
+{
+    const quint32 bits = std::bit_cast<quint32>(value);
+    const int shift = 150 - int((bits >> 23) & 0xff);  // |value| = significand / 2^shift
+    if (shift < 1 || shift > 40)
+        return false;
+    const quint64 significand = (bits & 0x7fffff) | 0x800000;
+    // floor(log10 |value|), or one less: |value| lies in [2^(23 - shift), 2^(24 - shift)).
+    int decimalExponent = ((23 - shift) * 78913) >> 18;
+    using Wide = unsigned __int128;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 6 - decimalExponent;  // the digits lie in [10^6, 10^7)
+        if (scale < 0 || scale >= int(WholePowers.size()))
+            return false;
+        const Wide scaled = Wide(significand) * WholePowers[std::size_t(scale)];  // × 2^shift
+        if (scaled < Wide(1000000) << shift) {
+            --decimalExponent;
+            continue;
+        }
+        if (scaled >= Wide(10000000) << shift) {
+            ++decimalExponent;
+            continue;
+        }
+        const quint64 whole = quint64(scaled >> shift);
+        const Wide rest = scaled - (Wide(whole) << shift);
+        const Wide half = Wide(1) << (shift - 1);
+        if (rest == half)
+            return false;
+        digits = whole + (rest > half ? 1 : 0);
+        exponent = -scale;
+        return true;
+    }
+    return false;
+}
+
+// Fixed-point text of ±digits × 10^exponent: `digits` are ASCII without leading zeros (none for
+// zero); no exponent, no thousands separators; `minDecimals` pads with zeros.
+QString fixedText(const char *digits, int count, int exponent, bool negative, QChar decimalPoint, int minDecimals)
+{
+    const int decimals = std::max({-exponent, minDecimals, 0});
+    // Digit at position k counts 10^(exponent + count - 1 - k); anything outside is a zero.
+    const int topPower = std::max(count > 0 ? exponent + count - 1 : 0, 0);
+    QString text(qsizetype(negative) + topPower + 1 + (decimals > 0 ? decimals + 1 : 0), Qt::Uninitialized);
+    QChar *out = text.data();
+    if (negative)
+        *out++ = QLatin1Char('-');
+    const auto digitAt = [&](int power) {
+        const int index = exponent + count - 1 - power;
+        return (index >= 0 && index < count) ? QLatin1Char(digits[index]) : QLatin1Char('0');
+    };
+    for (int power = topPower; power >= 0; --power)
+        *out++ = digitAt(power);
+    if (decimals > 0) {
+        *out++ = decimalPoint;
+        for (int power = -1; power >= -decimals; --power)
+            *out++ = digitAt(power);
+    }
+    return text;
 }
 
 template <typename Float>
@@ -156,14 +246,12 @@ DecimalDigits DecimalDigits::fromScaledInteger(bool negative, quint64 digits, in
 
 double DecimalDigits::widenSingle(float value)
 {
-    constexpr std::array<double, 23> powers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     quint64 digits = 0;
     int exponent = 0;
-    if (std::isfinite(value) && value != 0 && quickDigits<double>(std::fabs(double(value)), 7, digits, exponent)
-        && exponent <= 0 && exponent >= -22) {
+    if (std::isfinite(value) && value != 0 && quickBinaryDigits(value, 7, digits, exponent) && exponent <= 0
+        && exponent >= -22) {
         // An exact whole number over an exact power of ten: the nearest double to the decimal.
-        const double widened = double(digits) / powers[std::size_t(-exponent)];
+        const double widened = double(digits) / DoublePowers[std::size_t(-exponent)];
         return value < 0 ? -widened : widened;
     }
     return fromSingle(value).toDouble();
@@ -226,26 +314,7 @@ void DecimalDigits::roundHalfAwayFromZero(int decimals)
 
 QString DecimalDigits::toFixedText(QChar decimalPoint, int minDecimals) const
 {
-    const int decimals = std::max({-m_exponent, minDecimals, 0});
-    // Digit at position k counts 10^(m_exponent + m_count - 1 - k); anything outside is a zero.
-    const int topPower = std::max(m_count > 0 ? m_exponent + m_count - 1 : 0, 0);
-    const bool negative = isNegative();
-    QString text(qsizetype(negative) + topPower + 1 + (decimals > 0 ? decimals + 1 : 0), Qt::Uninitialized);
-    QChar *out = text.data();
-    if (negative)
-        *out++ = QLatin1Char('-');
-    auto digitAt = [this](int power) {
-        const int index = m_exponent + m_count - 1 - power;
-        return (index >= 0 && index < m_count) ? QLatin1Char(m_digits[index]) : QLatin1Char('0');
-    };
-    for (int power = topPower; power >= 0; --power)
-        *out++ = digitAt(power);
-    if (decimals > 0) {
-        *out++ = decimalPoint;
-        for (int power = -1; power >= -decimals; --power)
-            *out++ = digitAt(power);
-    }
-    return text;
+    return fixedText(m_digits.data(), m_count, m_exponent, isNegative(), decimalPoint, minDecimals);
 }
 
 int DecimalDigits::writeScientific(char *buffer) const
@@ -278,14 +347,9 @@ quint64 DecimalDigits::digitsAsInteger() const
 
 float DecimalDigits::toSingle() const
 {
-    // Few digits and a small exponent: one exact integer, one exact power of ten and a single
-    // correctly rounded operation give the nearest single.
-    constexpr std::array<float, 11> powers{1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    if (!m_inexactTail && m_count <= 7 && std::abs(m_exponent) <= 10) {
-        const float whole = float(digitsAsInteger());
-        const float value = m_exponent < 0 ? whole / powers[std::size_t(-m_exponent)] : whole * powers[std::size_t(m_exponent)];
-        return isNegative() ? -value : value;
-    }
+    float value = 0;
+    if (!m_inexactTail && m_count < 20 && NearestBinary::quickSingle(digitsAsInteger(), m_exponent, isNegative(), value))
+        return value;
     char buffer[Capacity + 24];
     const int length = writeScientific(buffer);
     return readScientific<float>(buffer, length, isNegative(), m_exponent + m_count > 0);
@@ -303,13 +367,9 @@ bool DecimalDigits::fitsDouble() const
 
 double DecimalDigits::toDouble() const
 {
-    constexpr std::array<double, 23> powers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (!m_inexactTail && m_count <= 15 && std::abs(m_exponent) <= 22) {
-        const double whole = double(digitsAsInteger());
-        const double value = m_exponent < 0 ? whole / powers[std::size_t(-m_exponent)] : whole * powers[std::size_t(m_exponent)];
-        return isNegative() ? -value : value;
-    }
+    double value = 0;
+    if (!m_inexactTail && m_count < 20 && NearestBinary::quickDouble(digitsAsInteger(), m_exponent, isNegative(), value))
+        return value;
     char buffer[Capacity + 24];
     const int length = writeScientific(buffer);
     return readScientific<double>(buffer, length, isNegative(), m_exponent + m_count > 0);
@@ -340,4 +400,245 @@ qint64 DecimalDigits::toTenThousandths() const
     if (magnitude > limit)
         magnitude = limit;
     return isNegative() ? -qint64(magnitude) : qint64(magnitude);
+}
+
+namespace {
+
+// digits / 10^Power and the remainder: a constant divisor turns the division into a
+// multiplication, where dividing by a power looked up costs several times as much.
+struct QuotientAndRest
+{
+    quint64 Quotient;
+    quint64 Rest;
+};
+
+template <std::size_t Power>
+QuotientAndRest divideByPower(quint64 digits)
+{
+    return {digits / WholePowers[Power], digits % WholePowers[Power]};
+}
+
+constexpr auto PowerDividers = []<std::size_t... Powers>(std::index_sequence<Powers...>) {
+    return std::array{&divideByPower<Powers>...};
+}(std::make_index_sequence<WholePowers.size()>());
+
+// Powers of 10^19 and beyond leave every digit below 10^19 as the rest.
+Q_ALWAYS_INLINE QuotientAndRest divideByPowerOfTen(quint64 digits, int power)
+{
+    return power < int(PowerDividers.size()) ? PowerDividers[std::size_t(power)](digits) : QuotientAndRest{0, digits};
+}
+
+// Rounded half away from zero (halfToEven false) or half to even: digits / 10^power.
+Q_ALWAYS_INLINE quint64 roundedQuotient(quint64 digits, int power, bool halfToEven)
+{
+    if (power >= int(WholePowers.size()))
+        return 0;  // below 10^19: less than half of 10^power
+    const auto [quotient, rest] = divideByPowerOfTen(digits, power);
+    const quint64 half = WholePowers[std::size_t(power)] / 2;
+    const bool up = halfToEven ? rest > half || (rest == half && quotient % 2 == 1) : rest >= half;
+    return quotient + (up ? 1 : 0);
+}
+
+} // namespace
+
+namespace {
+
+// Up to 18 trailing zeros taken into the exponent in a few steps, each by a constant divisor.
+Q_ALWAYS_INLINE void stripTrailingZeros(quint64 &digits, int &exponent)
+{
+    if (digits == 0) {
+        exponent = 0;
+        return;
+    }
+    if (digits % 10 != 0)
+        return;
+    while (digits % 100000000 == 0) {
+        digits /= 100000000;
+        exponent += 8;
+    }
+    if (digits % 10000 == 0) {
+        digits /= 10000;
+        exponent += 4;
+    }
+    if (digits % 100 == 0) {
+        digits /= 100;
+        exponent += 2;
+    }
+    if (digits % 10 == 0) {
+        digits /= 10;
+        exponent += 1;
+    }
+}
+
+// DecimalDigits::toFixedText's text of ±digits × 10^exponent.
+Q_ALWAYS_INLINE QString shortFixedText(bool negative, quint64 digits, int exponent, QChar decimalPoint,
+                                       int minDecimals)
+{
+    stripTrailingZeros(digits, exponent);
+    char shown[24];
+    const int count = digits == 0 ? 0 : int(std::to_chars(shown, shown + sizeof shown, digits).ptr - shown);
+    // The digits stand before the point as far as the exponent lets them, zeros fill up to it.
+    const int wholeDigits = count > 0 ? count + exponent : 0;
+    const int decimals = std::max({-exponent, minDecimals, 0});
+    QString text(qsizetype(negative) + std::max(wholeDigits, 1) + (decimals > 0 ? decimals + 1 : 0),
+                 Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    if (negative)
+        *out++ = u'-';
+    if (wholeDigits <= 0) {
+        *out++ = u'0';
+    } else {
+        const int before = std::min(wholeDigits, count);
+        out = std::copy(shown, shown + before, out);
+        out = std::fill_n(out, wholeDigits - before, u'0');
+    }
+    if (decimals > 0) {
+        *out++ = decimalPoint.unicode();
+        const int zerosFirst = std::clamp(-wholeDigits, 0, decimals);
+        out = std::fill_n(out, zerosFirst, u'0');
+        const int first = std::max(wholeDigits, 0);
+        const int after = std::clamp(count - first, 0, decimals - zerosFirst);
+        out = std::copy(shown + first, shown + first + after, out);
+        std::fill_n(out, decimals - zerosFirst - after, u'0');
+    }
+    return text;
+}
+
+// The "0.00" text of ±digits × 10^exponent: half away from zero to a whole number of cents,
+// written with two decimals.
+Q_ALWAYS_INLINE QString shortMoneyText(bool negative, quint64 digits, int exponent, QChar decimalPoint)
+{
+    const int shift = exponent + 2;
+    quint64 cents = 0;
+    if (shift < 0) {
+        cents = roundedQuotient(digits, -shift, false);
+    } else {
+        const unsigned __int128 scaled = shift < int(WholePowers.size())
+                                             ? (unsigned __int128)digits * WholePowers[std::size_t(shift)]
+                                             : ShortDecimal::DigitsLimit;
+        if (scaled >= ShortDecimal::DigitsLimit) {
+            DecimalDigits general = DecimalDigits::fromScaledInteger(negative, digits, exponent);
+            general.roundHalfAwayFromZero(2);
+            return general.toFixedText(decimalPoint, 2);
+        }
+        cents = quint64(scaled);
+    }
+    // Whole units (at least "0"), the point and always two decimals; no sign on zero.
+    char whole[24];
+    const int wholeLength = int(std::to_chars(whole, whole + sizeof whole, cents / 100).ptr - whole);
+    const bool sign = negative && cents != 0;
+    QString text(qsizetype(sign) + wholeLength + 3, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    if (sign)
+        *out++ = u'-';
+    out = std::copy(whole, whole + wholeLength, out);
+    *out++ = decimalPoint.unicode();
+    const unsigned hundredths = unsigned(cents % 100);
+    *out++ = char16_t(u'0' + hundredths / 10);
+    *out = char16_t(u'0' + hundredths % 10);
+    return text;
+}
+
+// The digits a single (7) or a double (15) shows, the quick way where it is sure of them.
+// Zero and not-a-number show as 0, as they do through DecimalDigits; the infinities, which
+// DecimalDigits takes as the largest values, are declined.
+template <typename Float>
+Q_ALWAYS_INLINE bool shortBinaryDigits(Float value, quint64 &digits, int &exponent)
+{
+    if (!(std::fabs(value) > 0)) {
+        digits = 0;
+        exponent = 0;
+        return true;
+    }
+    if constexpr (std::is_same_v<Float, float>)
+        return wholeSingleDigits(value, digits, exponent) || quickBinaryDigits(value, 7, digits, exponent);
+    else
+        return quickBinaryDigits(value, 15, digits, exponent);
+}
+
+template <typename Float>
+QString binaryText(Float value, ShortDecimal::TextForm form, QChar decimalPoint)
+{
+    quint64 digits = 0;
+    int exponent = 0;
+    if (!shortBinaryDigits(value, digits, exponent))
+        return QString();
+    const bool negative = value < 0 && digits != 0;
+    if (form == ShortDecimal::TextForm::Money)
+        return shortMoneyText(negative, digits, exponent, decimalPoint);
+    return shortFixedText(negative, digits, exponent, decimalPoint, 0);
+}
+
+} // namespace
+
+ShortDecimal ShortDecimal::fromTenThousandths(qint64 count)
+{
+    const quint64 magnitude = count < 0 ? quint64(0) - quint64(count) : quint64(count);
+    return ShortDecimal(count < 0, magnitude, -4);
+}
+
+QString ShortDecimal::toFixedText(QChar decimalPoint, int minDecimals) const
+{
+    return shortFixedText(m_negative, m_digits, m_exponent, decimalPoint, minDecimals);
+}
+
+QString ShortDecimal::toMoneyText(QChar decimalPoint) const
+{
+    return shortMoneyText(m_negative, m_digits, m_exponent, decimalPoint);
+}
+
+QString ShortDecimal::textOf(float value, TextForm form, QChar decimalPoint)
+{
+    return binaryText(value, form, decimalPoint);
+}
+
+QString ShortDecimal::textOf(double value, TextForm form, QChar decimalPoint)
+{
+    return binaryText(value, form, decimalPoint);
+}
+
+float ShortDecimal::singleOfDigits() const
+{
+    return toDigits().toSingle();
+}
+
+double ShortDecimal::doubleOfDigits() const
+{
+    return toDigits().toDouble();
+}
+
+qint64 ShortDecimal::toTenThousandths() const
+{
+    constexpr quint64 limit = quint64(std::numeric_limits<qint64>::max());
+    const int shift = m_exponent + 4;  // power of ten of the last digit, in ten-thousandths
+    quint64 magnitude = 0;
+    if (shift < 0) {
+        magnitude = roundedQuotient(m_digits, -shift, true);
+    } else if (m_digits != 0) {
+        const unsigned __int128 scaled =
+            shift < int(WholePowers.size()) ? (unsigned __int128)m_digits * WholePowers[std::size_t(shift)] : limit;
+        magnitude = scaled > limit ? limit : quint64(scaled);
+    }
+    return m_negative ? -qint64(magnitude) : qint64(magnitude);
+}
+
+qint64 ShortDecimal::wholePart() const
+{
+    constexpr quint64 largest = quint64(std::numeric_limits<qint64>::max());
+    unsigned __int128 magnitude = 0;
+    if (m_exponent < 0)
+        magnitude = divideByPowerOfTen(m_digits, -m_exponent).Quotient;
+    else if (m_digits != 0)
+        magnitude = m_exponent < int(WholePowers.size())
+                        ? (unsigned __int128)m_digits * WholePowers[std::size_t(m_exponent)]
+                        : (unsigned __int128)largest + 1;
+    if (magnitude > largest)
+        return m_negative ? std::numeric_limits<qint64>::min() : qint64(largest);
+    return m_negative ? -qint64(magnitude) : qint64(magnitude);
+}
+
+DecimalDigits ShortDecimal::toDigits() const
+{
+    // Takes the trailing zeros into the exponent.
+    return DecimalDigits::fromScaledInteger(m_negative, m_digits, m_exponent);
 }

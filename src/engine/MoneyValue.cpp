@@ -44,7 +44,7 @@ MoneyValue MoneyValue::fromDouble(double value)
 
 float MoneyValue::toSingle() const
 {
-    return DecimalDigits::fromTenThousandths(m_count).toSingle();
+    return ShortDecimal::fromTenThousandths(m_count).toSingle();
 }
 
 MoneyValue MoneyValue::operator+(MoneyValue other) const

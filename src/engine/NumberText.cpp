@@ -7,16 +7,23 @@
 #include <atomic>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace {
 
+// The number format's symbols as one thread keeps them. Only constants initialise it, so that
+// reaching it costs no more than a load: it is read at every number.
 struct NumberSymbols
 {
+    int generation = -1;  // of the locale they were read from
     QChar decimalPoint = QLatin1Char('.');
     QChar groupSeparator = QLatin1Char(',');
     QChar minusSign = QLatin1Char('-');
     QChar plusSign = QLatin1Char('+');
-    QString currencySymbol;
+    const QString *currencySymbol = nullptr;
+    // The decimal point is no thousands separator, so a digit text with one point reads as the
+    // digits around it.
+    bool pointAfterDigits = true;
 };
 
 QChar firstChar(const QString &text, QChar fallback)
@@ -29,26 +36,71 @@ QChar firstChar(const QString &text, QChar fallback)
 // of the texts read and written here.
 std::atomic<int> localeGeneration{0};
 
+Q_DECL_COLD_FUNCTION void readSymbols(NumberSymbols &symbols, int generation)
+{
+    thread_local QString currencySymbol;
+    const QLocale locale;
+    symbols.decimalPoint = firstChar(locale.decimalPoint(), QLatin1Char('.'));
+    symbols.groupSeparator = firstChar(locale.groupSeparator(), QLatin1Char(','));
+    symbols.minusSign = firstChar(locale.negativeSign(), QLatin1Char('-'));
+    symbols.plusSign = firstChar(locale.positiveSign(), QLatin1Char('+'));
+    currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    symbols.currencySymbol = &currencySymbol;
+    symbols.pointAfterDigits = symbols.decimalPoint != symbols.groupSeparator;
+    symbols.generation = generation;
+}
+
 const NumberSymbols &currentSymbols()
 {
     thread_local NumberSymbols symbols;
-    thread_local int filledFor = -1;
     const int generation = localeGeneration.load(std::memory_order_acquire);
-    if (filledFor != generation) {
-        const QLocale locale;
-        symbols.decimalPoint = firstChar(locale.decimalPoint(), QLatin1Char('.'));
-        symbols.groupSeparator = firstChar(locale.groupSeparator(), QLatin1Char(','));
-        symbols.minusSign = firstChar(locale.negativeSign(), QLatin1Char('-'));
-        symbols.plusSign = firstChar(locale.positiveSign(), QLatin1Char('+'));
-        symbols.currencySymbol = locale.currencySymbol(QLocale::CurrencySymbol);
-        filledFor = generation;
-    }
+    if (symbols.generation != generation) [[unlikely]]
+        readSymbols(symbols, generation);
     return symbols;
 }
 
 bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+std::atomic<bool> quickPaths{true};
+
+bool quickPathsOn()
+{
+    return quickPaths.load(std::memory_order_relaxed);
+}
+
+// The texts that fields and the engine's own results hold nearly always: digits with at most
+// one decimal point, perhaps after a minus sign, and no more digits than a 64-bit whole number
+// takes. They read in one pass without the scanner; any other text returns false and goes the
+// general way, which reads these texts as the same number.
+Q_ALWAYS_INLINE bool readShortText(QStringView text, const NumberSymbols &symbols, ShortDecimal &number)
+{
+    constexpr qsizetype MostDigits = 19;  // every 19-digit whole number is below 10^19
+    const char16_t *at = text.utf16();
+    const char16_t *const end = at + text.size();
+    const bool negative = at != end && *at == u'-';
+    at += negative ? 1 : 0;
+    const qsizetype length = end - at;
+    if (length == 0 || length > MostDigits || !symbols.pointAfterDigits)
+        return false;
+    const char16_t point = symbols.decimalPoint.unicode();
+    const char16_t *pointAt = nullptr;
+    quint64 digits = 0;
+    for (; at != end; ++at) {
+        const unsigned digit = unsigned(*at) - u'0';
+        if (digit < 10)
+            digits = digits * 10 + digit;
+        else if (*at == point && !pointAt)
+            pointAt = at;
+        else
+            return false;
+    }
+    if (pointAt && length == 1)
+        return false;  // the point alone
+    number = ShortDecimal(negative, digits, pointAt ? -int(end - pointAt - 1) : 0);
+    return true;
 }
 
 // Reads numbers out of a text, left to right.
@@ -89,8 +141,9 @@ public:
             ++m_pos;
             return true;
         }
-        if (!m_symbols.currencySymbol.isEmpty() && rest.startsWith(m_symbols.currencySymbol)) {
-            m_pos += m_symbols.currencySymbol.size();
+        const QString &currency = *m_symbols.currencySymbol;
+        if (!currency.isEmpty() && rest.startsWith(currency)) {
+            m_pos += currency.size();
             return true;
         }
         return false;
@@ -203,63 +256,160 @@ void UseNumberLocale(const QLocale &locale)
     localeGeneration.fetch_add(1, std::memory_order_acq_rel);
 }
 
-QString PlainText(float value)
+void UseQuickNumberPaths(bool use)
 {
-    return DecimalDigits::fromSingle(value).toFixedText(currentSymbols().decimalPoint, 0);
-}
-
-QString PlainText(double value)
-{
-    return DecimalDigits::fromDouble(value).toFixedText(currentSymbols().decimalPoint, 0);
-}
-
-QString PlainText(MoneyValue value)
-{
-    return DecimalDigits::fromTenThousandths(value.tenThousandths()).toFixedText(currentSymbols().decimalPoint, 0);
+    quickPaths.store(use, std::memory_order_relaxed);
 }
 
 namespace {
 
-QString roundedMoneyText(DecimalDigits digits)
+// A number's text the quick way where that is sure of the digits, else by the general digits.
+using TextForm = ShortDecimal::TextForm;
+
+DecimalDigits generalDigitsOf(float value)
 {
+    return DecimalDigits::fromSingle(value);
+}
+
+DecimalDigits generalDigitsOf(double value)
+{
+    return DecimalDigits::fromDouble(value);
+}
+
+DecimalDigits generalDigitsOf(MoneyValue value)
+{
+    return DecimalDigits::fromTenThousandths(value.tenThousandths());
+}
+
+QString generalText(DecimalDigits digits, TextForm form, QChar point)
+{
+    if (form == TextForm::Plain)
+        return digits.toFixedText(point, 0);
     digits.roundHalfAwayFromZero(2);
-    return digits.toFixedText(currentSymbols().decimalPoint, 2);
+    return digits.toFixedText(point, 2);
+}
+
+template <typename Number>
+QString numberText(Number value, TextForm form)
+{
+    const QChar point = currentSymbols().decimalPoint;
+    if (quickPathsOn()) {
+        if constexpr (std::is_same_v<Number, MoneyValue>) {
+            const ShortDecimal digits = ShortDecimal::fromTenThousandths(value.tenThousandths());
+            return form == TextForm::Money ? digits.toMoneyText(point) : digits.toFixedText(point, 0);
+        } else {
+            QString text = ShortDecimal::textOf(value, form, point);
+            if (!text.isNull())
+                return text;
+        }
+    }
+    return generalText(generalDigitsOf(value), form, point);
 }
 
 } // namespace
 
+QString PlainText(float value)
+{
+    return numberText(value, TextForm::Plain);
+}
+
+QString PlainText(double value)
+{
+    return numberText(value, TextForm::Plain);
+}
+
+QString PlainText(MoneyValue value)
+{
+    return numberText(value, TextForm::Plain);
+}
+
 QString MoneyText(float value)
 {
-    return roundedMoneyText(DecimalDigits::fromSingle(value));
+    return numberText(value, TextForm::Money);
 }
 
 QString MoneyText(double value)
 {
-    return roundedMoneyText(DecimalDigits::fromDouble(value));
+    return numberText(value, TextForm::Money);
 }
 
 QString MoneyText(MoneyValue value)
 {
-    return roundedMoneyText(DecimalDigits::fromTenThousandths(value.tenThousandths()));
+    return numberText(value, TextForm::Money);
 }
+
+namespace {
+
+// A number text read the quick way when it is short and plain, else by the scanner; `convert`
+// takes either kind of digits. A text that is no number gives `otherwise`.
+template <typename Result, typename Convert>
+Q_NEVER_INLINE Result readNumberGenerally(QStringView text, Result otherwise, Convert convert)
+{
+    DecimalDigits digits;
+    return readNumericText(text, digits) ? convert(digits) : otherwise;
+}
+
+template <typename Result, typename Convert>
+Result readNumber(QStringView text, Result otherwise, Convert convert)
+{
+    if (quickPathsOn()) {
+        ShortDecimal quick;
+        if (readShortText(text, currentSymbols(), quick))
+            return convert(quick);
+    }
+    // Apart, so that the quick way keeps its registers to itself.
+    return readNumberGenerally(text, otherwise, convert);
+}
+
+qint64 wholePartOf(const ShortDecimal &digits)
+{
+    return digits.wholePart();
+}
+
+qint64 wholePartOf(const DecimalDigits &digits)
+{
+    // The fixed text holds every digit exactly; a double would round 99999999.9999999999 up.
+    const QString fixed = digits.toFixedText(QLatin1Char('.'), 0);
+    const bool negative = fixed.startsWith(QLatin1Char('-'));
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    qint64 whole = 0;
+    for (const QChar c : QStringView(fixed).mid(negative ? 1 : 0)) {
+        if (!isDigit(c))
+            break;
+        const int digit = c.unicode() - '0';
+        if (whole > (largest - digit) / 10)
+            return negative ? std::numeric_limits<qint64>::min() : largest;
+        whole = whole * 10 + digit;
+    }
+    return negative ? -whole : whole;
+}
+
+} // namespace
 
 QString ReformatAsMoney(QStringView text)
 {
+    const QChar point = currentSymbols().decimalPoint;
+    ShortDecimal quick;
+    if (quickPathsOn() && readShortText(text, currentSymbols(), quick))
+        return quick.toMoneyText(point);
     DecimalDigits digits;
     if (!readNumericText(text, digits))
         return text.toString();
-    return roundedMoneyText(digits);
+    return generalText(digits, TextForm::Money, point);
 }
 
 bool IsNumericText(QStringView text)
 {
-    DecimalDigits digits;
-    return readNumericText(text, digits);
+    return readNumber(text, false, [](const auto &) { return true; });
 }
 
 double LeadingNumber(QStringView text)
 {
-    NumberScanner scanner(text, currentSymbols());
+    const NumberSymbols &symbols = currentSymbols();
+    ShortDecimal quick;
+    if (quickPathsOn() && readShortText(text, symbols, quick))
+        return quick.toDouble();
+    NumberScanner scanner(text, symbols);
     scanner.skipBlanks();
     bool negative = false;
     scanner.readSign(negative);
@@ -272,22 +422,18 @@ double LeadingNumber(QStringView text)
 
 MoneyValue MoneyFromText(QStringView text)
 {
-    DecimalDigits digits;
-    if (!readNumericText(text, digits))
-        return {};
-    return MoneyValue::fromTenThousandths(digits.toTenThousandths());
+    return MoneyValue::fromTenThousandths(
+        readNumber(text, qint64(0), [](const auto &digits) { return digits.toTenThousandths(); }));
 }
 
 float SingleFromText(QStringView text)
 {
-    DecimalDigits digits;
-    return readNumericText(text, digits) ? digits.toSingle() : 0.0f;
+    return readNumber(text, 0.0f, [](const auto &digits) { return digits.toSingle(); });
 }
 
 double DoubleFromText(QStringView text)
 {
-    DecimalDigits digits;
-    return readNumericText(text, digits) ? digits.toDouble() : 0.0;
+    return readNumber(text, 0.0, [](const auto &digits) { return digits.toDouble(); });
 }
 
 namespace {
@@ -320,23 +466,7 @@ qint32 LeadingWholeNumber(QStringView text)
 
 qint64 WholePartFromText(QStringView text)
 {
-    DecimalDigits digits;
-    if (!readNumericText(text, digits))
-        return 0;
-    // The fixed text holds every digit exactly; a double would round 99999999.9999999999 up.
-    const QString fixed = digits.toFixedText(QLatin1Char('.'), 0);
-    const bool negative = fixed.startsWith(QLatin1Char('-'));
-    constexpr qint64 largest = std::numeric_limits<qint64>::max();
-    qint64 whole = 0;
-    for (const QChar c : QStringView(fixed).mid(negative ? 1 : 0)) {
-        if (!isDigit(c))
-            break;
-        const int digit = c.unicode() - '0';
-        if (whole > (largest - digit) / 10)
-            return negative ? std::numeric_limits<qint64>::min() : largest;
-        whole = whole * 10 + digit;
-    }
-    return negative ? -whole : whole;
+    return readNumber(text, qint64(0), [](const auto &digits) { return wholePartOf(digits); });
 }
 
 double WidenSingle(float value)

@@ -18,6 +18,11 @@ class QLocale;
 // alone is not seen.
 void UseNumberLocale(const QLocale &locale);
 
+// The short plain texts and the numbers of money size are read and written by quick paths; off,
+// every text and number goes the general way, digit by digit. Both give the same values and
+// texts: the switch is there so that the one can be held against the other.
+void UseQuickNumberPaths(bool use);
+
 // Plain decimal text: the digits a number shows at its precision (7 significant digits for a
 // single, 15 for a double, exact for money), no trailing zeros, no exponent.
 QString PlainText(float value);

@@ -4,6 +4,7 @@
 #include "RecordWriters.h"
 
 #include <QBuffer>
+#include <QStringEncoder>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -147,6 +148,13 @@ private Q_SLOTS:
         QTest::newRow("text after a closing quote")
             << QByteArray("x,\"ab\"c\ne\n") << Records{{"x", "abc"}, {"e"}} << QList<qint64>{1, 2}
             << QStringList{"2: text after the closing quote of a field", QString()};
+        // Each record is read over the one before: nothing of a longer field or of more fields stays.
+        QTest::newRow("records of changing shape")
+            << QByteArray("a,bb,ccc\nd\neeee,f,g,h\n,\nlonger than before,x\n\"q\",\xC3\xA9\ny\n")
+            << Records{{"a", "bb", "ccc"}, {"d"}, {"eeee", "f", "g", "h"}, {"", ""}, {"longer than before", "x"},
+                       {"q", QStringLiteral("é")}, {"y"}}
+            << QList<qint64>{1, 2, 3, 4, 5, 6, 7}
+            << QStringList{QString(), QString(), QString(), QString(), QString(), QString(), QString()};
         QTest::newRow("quote left open") << QByteArray("a\n\"b,c\nd\n") << Records{{"a"}, {"b,c\nd\n"}}
                                          << QList<qint64>{1, 2}
                                          << QStringList{QString(), "1: a quoted field has no closing quote"};
@@ -207,6 +215,43 @@ private Q_SLOTS:
         QTest::newRow("CR") << "cr\r" << QByteArray("\"cr\r\"");
         QTest::newRow("blanks stay unquoted") << " a b " << QByteArray(" a b ");
         QTest::newRow("UTF-8") << QStringLiteral("€ é") << QByteArray("\xE2\x82\xAC \xC3\xA9");
+        QTest::newRow("digits") << "1234.50" << QByteArray("1234.50");
+        QTest::newRow("ASCII after UTF-8") << QStringLiteral("é1") << QByteArray("\xC3\xA9" "1");
+        QTest::newRow("DEL is ASCII") << QStringLiteral("a\x7F") << QByteArray("a\x7F");
+        QTest::newRow("first character beyond ASCII") << QStringLiteral("\u0080") << QByteArray("\xC2\x80");
+        QTest::newRow("quoted UTF-8") << QStringLiteral("€,\"") << QByteArray("\"\xE2\x82\xAC,\"\"\"");
+    }
+
+    // The bytes of a row are those of a UTF-8 encoder given the fields one after the other, even
+    // where it keeps half a surrogate pair from one field for the next.
+    void writesFieldsAsTheEncoderDoes_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        const QString high(QChar(0xD83D));
+        const QString low(QChar(0xDE00));
+        QTest::newRow("ASCII") << QStringList{"us", "1.50", "", "yes"};
+        QTest::newRow("ASCII and UTF-8") << QStringList{QStringLiteral("é"), "1", QStringLiteral("€"), "x"};
+        QTest::newRow("a pair") << QStringList{"a", high + low, "b"};
+        QTest::newRow("a lone high half before ASCII") << QStringList{"a", high, "b", "c"};
+        QTest::newRow("a pair split across fields") << QStringList{high, low, "z"};
+        QTest::newRow("a lone low half") << QStringList{low, "1"};
+        QTest::newRow("high halves in a row") << QStringList{high, high, "2"};
+    }
+
+    void writesFieldsAsTheEncoderDoes()
+    {
+        QFETCH(QStringList, fields);
+        QBuffer output;
+        output.open(QIODevice::WriteOnly);
+        CsvWriter writer(output);
+        writer.writeRow(fields, {});
+        QVERIFY(writer.flush());
+        QStringEncoder encoder(QStringEncoder::Utf8);
+        QByteArray expected;
+        for (const QString &field : fields)
+            expected += (expected.isEmpty() && &field == &fields.front() ? QByteArray() : QByteArray(","))
+                        + QByteArray(encoder.encode(field));
+        QCOMPARE(output.data(), expected + "\r\n");
     }
 
     void writesCsvFields()
@@ -363,6 +408,28 @@ private Q_SLOTS:
             else
                 QCOMPARE(lines[row + 1], row % 2 ? rowA : rowB);
         }
+    }
+
+    // Batches are read into again once written: rows of every length, shorter and longer than the
+    // ones before them at the same place, come out as each does on its own.
+    void reusedRowsKeepNothingOfTheRowsBefore()
+    {
+        const QByteArray rows[] = {GoodRowA, GoodRowB, "us,1234567.89,2000000.00,,,1,1,1,,,,\n", "ca,5,,,,,,,,,,\n",
+                                   "uk,0.99\n", "de,12.5,20,,,,,,,,,,,\n", "us,\"1,5\",,,,,,,,,,\n",
+                                   QByteArray("uk,\xC3\xA9,,,,,,,,,,\n")};
+        QList<QByteArray> alone;
+        for (const QByteArray &row : rows)
+            alone << outputLines(convert(Header + row).output).value(1);
+        QByteArray csv = Header;
+        QList<int> order;
+        for (int row = 0; row < 9000; ++row) {
+            order << (row * 7 + row / 2048) % int(std::size(rows));
+            csv += rows[order.back()];
+        }
+        const QList<QByteArray> lines = outputLines(convert(csv).output);
+        QCOMPARE(lines.size(), order.size() + 1);
+        for (qsizetype row = 0; row < order.size(); ++row)
+            QCOMPARE(lines[row + 1], alone[order[row]]);
     }
 
     void unusableHeaderStopsTheBatch_data()

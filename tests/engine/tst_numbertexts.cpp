@@ -2,11 +2,13 @@
 // money values, the numeric test, the leading-number reading, the money conversion and the
 // single, double and count readings, in a point and in a comma number format.
 
+#include "DecimalDigits.h"
 #include "MoneyValue.h"
 #include "NumberText.h"
 #include "TestLocales.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QTest>
 
 #include <bit>
@@ -231,6 +233,12 @@ private Q_SLOTS:
     void singleRoundTripsOfAnyBits();
     void doubleRoundTrips();
     void doubleRoundTripsOfAnyBits();
+
+    void quickReadingsMatchTheGeneralOnes_data();
+    void quickReadingsMatchTheGeneralOnes();
+    void quickTextsMatchTheGeneralOnes_data();
+    void quickTextsMatchTheGeneralOnes();
+    void cleanupTestCase() { UseQuickNumberPaths(true); }
 };
 
 void TestNumberTexts::decimalPoint()
@@ -545,6 +553,16 @@ void TestNumberTexts::reformatAsMoney_data()
     QTest::newRow("empty stays") << "" << "";
     QTest::newRow("lone point stays") << "." << ".";
     QTest::newRow("out of range stays") << "1e400" << "1e400";
+    QTest::newRow("point first") << ".5" << "0.50";
+    QTest::newRow("point last") << "5." << "5.00";
+    QTest::newRow("leading zeros") << "007.50" << "7.50";
+    QTest::newRow("minus zero") << "-0" << "0.00";
+    QTest::newRow("minus point and half a cent") << "-.005" << "-0.01";
+    QTest::newRow("19 digits") << "1234567890123456789" << "1234567890123456789.00";
+    QTest::newRow("19 digits, half a cent") << "12345678901234567.895" << "12345678901234567.90";
+    QTest::newRow("20 digits") << "12345678901234567890" << "12345678901234567890.00";
+    QTest::newRow("lone minus stays") << "-" << "-";
+    QTest::newRow("minus and point stays") << "-." << "-.";
 }
 
 void TestNumberTexts::reformatAsMoney()
@@ -772,6 +790,12 @@ void TestNumberTexts::moneyFromText_data()
     QTest::newRow("empty") << "" << qint64(0);
     QTest::newRow("lone point") << "." << qint64(0);
     QTest::newRow("1e400") << "1e400" << qint64(0);
+    QTest::newRow("19 digits saturate") << "1234567890123456789" << LargestCount;
+    QTest::newRow("the largest in 19 digits") << "922337203685477.5807" << LargestCount;
+    QTest::newRow("15 whole digits and 4 decimals") << "922337203685477.5806" << LargestCount - 1;
+    QTest::newRow("19 decimals, below the half") << "0.0000499999999999999" << qint64(0);
+    QTest::newRow("minus point") << "-.00015" << qint64(-2);
+    QTest::newRow("point last") << "3." << qint64(30000);
 }
 
 void TestNumberTexts::moneyFromText()
@@ -1002,6 +1026,14 @@ void TestNumberTexts::singleFromText_data()
     QTest::newRow("empty") << "" << 0.0f;
     QTest::newRow("lone point") << "." << 0.0f;
     QTest::newRow("beyond a double is not a number") << "1e400" << 0.0f;
+    QTest::newRow("point first") << ".5" << 0.5f;
+    QTest::newRow("point last") << "5." << 5.0f;
+    QTest::newRow("minus point") << "-.25" << -0.25f;
+    QTest::newRow("trailing zeros beyond 7 digits") << "1.500000000" << 1.5f;
+    QTest::newRow("8 digits: no exact operands") << "16777217.5" << 16777218.0f;
+    QTest::newRow("19 digits") << "1234567890123456789" << 1234567890123456789.0f;
+    QTest::newRow("20 digits") << "12345678901234567890" << 12345678901234567890.0f;
+    QTest::newRow("lone minus") << "-" << 0.0f;
 }
 
 void TestNumberTexts::singleFromText()
@@ -1140,6 +1172,13 @@ void TestNumberTexts::wholePartFromText_data()
     QTest::newRow("digits then letters") << "12abc" << qint64(0);
     QTest::newRow("empty") << "" << qint64(0);
     QTest::newRow("1e400") << "1e400" << qint64(0);
+    QTest::newRow("19 digits, the largest") << "9223372036854775807" << LargestCount;
+    QTest::newRow("19 digits beyond the largest") << "9223372036854775808" << LargestCount;
+    QTest::newRow("19 nines") << "9999999999999999999" << LargestCount;
+    QTest::newRow("negative 19 digits, the smallest") << "-9223372036854775808" << SmallestCount;
+    QTest::newRow("negative 19 digits beyond the smallest") << "-9223372036854775809" << SmallestCount;
+    QTest::newRow("18 decimals cut") << "0.999999999999999999" << qint64(0);
+    QTest::newRow("point last") << "42." << qint64(42);
 }
 
 void TestNumberTexts::wholePartFromText()
@@ -1315,6 +1354,258 @@ void TestNumberTexts::doubleRoundTripsOfAnyBits()
                                  .arg(expected, 0, 'g', 17)));
         if (DoubleFromText(PlainText(back)) != back)
             QFAIL(qPrintable(QStringLiteral("%1 does not keep its value").arg(back, 0, 'g', 17)));
+    }
+}
+
+namespace {
+
+// What the fields hold, and everything around it that the quick readings must leave to the
+// general one: signs, blanks, separators, currency signs, exponents, letters, digit runs longer
+// than 19 and the lone signs and points.
+enum class TextKind { Digits, DigitsAndPoint, Signed, LongDigits, AnyForm };
+
+QString randomDigits(std::mt19937_64 &random, int count)
+{
+    QString digits;
+    for (int i = 0; i < count; ++i)
+        digits += QLatin1Char(char('0' + random() % 10));
+    return digits;
+}
+
+QString generatedText(std::mt19937_64 &random, TextKind kind)
+{
+    const QChar point = DecimalPoint();
+    switch (kind) {
+    case TextKind::Digits:
+        return randomDigits(random, 1 + int(random() % 19));
+    case TextKind::DigitsAndPoint: {
+        const int whole = int(random() % 11);
+        const int fraction = int(random() % 11);
+        return randomDigits(random, whole) + point + randomDigits(random, fraction);
+    }
+    case TextKind::Signed: {
+        static const char *const signs[] = {"-", "+", "-", "--"};
+        return QLatin1String(signs[random() % 4]) + generatedText(random, TextKind::DigitsAndPoint).left(int(random() % 12));
+    }
+    case TextKind::LongDigits: {
+        QString digits = random() % 4 == 0 ? QStringLiteral("18446744073709551615").left(17 + int(random() % 4))
+                                           : randomDigits(random, 17 + int(random() % 6));
+        if (random() % 2 == 0)
+            digits.insert(qsizetype(random() % quint64(digits.size() + 1)), point);
+        return digits;
+    }
+    case TextKind::AnyForm: {
+        const QString pieces[] = {QStringLiteral(" "), QStringLiteral("$"), QStringLiteral("-"), QStringLiteral("+"),
+                                  QStringLiteral("."), QStringLiteral(","), QStringLiteral("e"), QStringLiteral("E-"),
+                                  QStringLiteral("1,000"), QStringLiteral("abc"), QLocale().currencySymbol(),
+                                  QStringLiteral("\t"), QStringLiteral("0"), randomDigits(random, 3),
+                                  randomDigits(random, 1 + int(random() % 8)), QString(point)};
+        QString text;
+        const int count = 1 + int(random() % 5);
+        for (int i = 0; i < count; ++i)
+            text += pieces[random() % std::size(pieces)];
+        return text;
+    }
+    }
+    return QString();
+}
+
+// The readings of a text, every one of them, in a form that compares bit for bit.
+struct Readings
+{
+    bool numeric = false;
+    quint32 single = 0;
+    quint64 binary = 0;
+    qint64 money = 0;
+    quint64 leading = 0;
+    qint64 wholePart = 0;
+    qint32 whole16 = 0;
+    qint32 whole32 = 0;
+    qint32 leadingWhole = 0;
+    QString reformatted;
+
+    friend bool operator==(const Readings &, const Readings &) = default;
+    QString toString() const
+    {
+        return QStringLiteral("numeric %1, single %2, double %3, money %4, leading %5, whole part %6, counts %7 %8 %9, "
+                              "money text \"%10\"")
+            .arg(numeric)
+            .arg(double(std::bit_cast<float>(single)), 0, 'g', 9)
+            .arg(std::bit_cast<double>(binary), 0, 'g', 17)
+            .arg(money)
+            .arg(std::bit_cast<double>(leading), 0, 'g', 17)
+            .arg(wholePart)
+            .arg(whole16)
+            .arg(whole32)
+            .arg(leadingWhole)
+            .arg(reformatted);
+    }
+};
+
+Readings readingsOf(const QString &text, bool quick)
+{
+    UseQuickNumberPaths(quick);
+    Readings readings{IsNumericText(text),
+                      std::bit_cast<quint32>(SingleFromText(text)),
+                      std::bit_cast<quint64>(DoubleFromText(text)),
+                      MoneyFromText(text).tenThousandths(),
+                      std::bit_cast<quint64>(LeadingNumber(text)),
+                      WholePartFromText(text),
+                      WholeNumber16FromText(text),
+                      WholeNumber32FromText(text),
+                      LeadingWholeNumber(text),
+                      ReformatAsMoney(text)};
+    UseQuickNumberPaths(true);
+    return readings;
+}
+
+// The values a number takes before it becomes a text: any bits, the sizes money has, the
+// halves of a cent, and the edges of the quick ways (2^-40 and 2^23 for a single's whole-number
+// digits, 10^7 and 10^15 for their digit counts).
+enum class ValueKind { SinglesOfAnyBits, SinglesOfMoneySize, SinglesAtHalfCents, DoublesOfAnyBits,
+                       DoublesOfMoneySize, MoneyValues, Edges };
+
+struct Values
+{
+    QList<float> singles;
+    QList<double> doubles;
+    QList<qint64> counts;
+};
+
+Values generatedValues(ValueKind kind, int count)
+{
+    std::mt19937_64 random(quint64(kind) * 7919 + 17);
+    std::uniform_real_distribution<double> amounts(0, 200000);
+    Values values;
+    for (int i = 0; i < count; ++i) {
+        const double sign = random() % 4 == 0 ? -1 : 1;
+        switch (kind) {
+        case ValueKind::SinglesOfAnyBits:
+            values.singles << std::bit_cast<float>(quint32(random()));
+            break;
+        case ValueKind::SinglesOfMoneySize:
+            // Prices, and fees worked out from them at single and double precision.
+            values.singles << float(sign * double(random() % 100000000) / 100.0)
+                           << float(amounts(random) * 0.0525) << float(double(float(amounts(random))) * 0.029 + 0.3);
+            break;
+        case ValueKind::SinglesAtHalfCents: {
+            const float half = float(sign * (double(random() % 10000000) + 0.5) / 100.0);
+            values.singles << half << std::nextafter(half, 0.0f) << std::nextafter(half, 2 * half);
+            break;
+        }
+        case ValueKind::DoublesOfAnyBits:
+            values.doubles << std::bit_cast<double>(quint64(random()));
+            break;
+        case ValueKind::DoublesOfMoneySize:
+            values.doubles << sign * double(random() % 10000000000) / 1000.0 << amounts(random) * 0.029 + 0.3
+                           << double(float(amounts(random))) * 0.0275;
+            break;
+        case ValueKind::MoneyValues:
+            values.counts << (qint64(random()) >> (random() % 64));
+            break;
+        case ValueKind::Edges:
+            break;
+        }
+    }
+    if (kind == ValueKind::Edges) {
+        for (const float edge : {0x1p-40f, 0x1p-41f, 0x1p23f, 0x1p24f, 9999999.0f, 10000000.0f, 999999.94f,
+                                 1e-5f, 5e-6f, 0.005f, 0.015f, 2.675f, 0.0f, -0.0f, LargestSingle,
+                                 std::numeric_limits<float>::denorm_min(), std::numeric_limits<float>::min(),
+                                 std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
+            values.singles << edge << -edge << std::nextafter(edge, 0.0f) << std::nextafter(edge, LargestSingle);
+        }
+        for (const double edge : {1e15, 1e15 - 1, 999999999999999.9, 1e-4, 0.005, 2.675, 1e300, LargestDouble,
+                                  std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN(), 0.0}) {
+            values.doubles << edge << -edge << std::nextafter(edge, 0.0) << std::nextafter(edge, LargestDouble);
+        }
+        values.counts << LargestCount << SmallestCount << 0 << 1 << -1 << 49 << 50 << -50 << 9999 << 10000
+                      << 999950 << -999950;
+    }
+    return values;
+}
+
+} // namespace
+
+// The quick readings of short plain texts against the general reading of every text, for each
+// reading there is, in both number formats.
+void TestNumberTexts::quickReadingsMatchTheGeneralOnes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("digits") << int(TextKind::Digits);
+    QTest::newRow("digits and a point") << int(TextKind::DigitsAndPoint);
+    QTest::newRow("signed") << int(TextKind::Signed);
+    QTest::newRow("long digit runs") << int(TextKind::LongDigits);
+    QTest::newRow("any form") << int(TextKind::AnyForm);
+}
+
+void TestNumberTexts::quickReadingsMatchTheGeneralOnes()
+{
+    QFETCH(int, kind);
+    std::mt19937_64 random(quint64(kind) + 424242);
+    QSet<QString> quicklyRead;  // the general reading alone would pass this test too
+    for (int i = 0; i < 20000; ++i) {
+        const QString text = generatedText(random, TextKind(kind));
+        const Readings quick = readingsOf(text, true);
+        const Readings general = readingsOf(text, false);
+        if (!(quick == general))
+            QFAIL(qPrintable(QStringLiteral("\"%1\" reads %2 quickly, but %3 in general")
+                                 .arg(text, quick.toString(), general.toString())));
+        if (quick.numeric)
+            quicklyRead.insert(text);
+    }
+    QVERIFY(TextKind(kind) == TextKind::AnyForm || quicklyRead.size() > 1000);
+}
+
+// The quick texts of singles, doubles and money values against the general digits.
+void TestNumberTexts::quickTextsMatchTheGeneralOnes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("singles of any bits") << int(ValueKind::SinglesOfAnyBits);
+    QTest::newRow("singles of money size") << int(ValueKind::SinglesOfMoneySize);
+    QTest::newRow("singles at half cents") << int(ValueKind::SinglesAtHalfCents);
+    QTest::newRow("doubles of any bits") << int(ValueKind::DoublesOfAnyBits);
+    QTest::newRow("doubles of money size") << int(ValueKind::DoublesOfMoneySize);
+    QTest::newRow("money values") << int(ValueKind::MoneyValues);
+    QTest::newRow("edges") << int(ValueKind::Edges);
+}
+
+void TestNumberTexts::quickTextsMatchTheGeneralOnes()
+{
+    QFETCH(int, kind);
+    const Values values = generatedValues(ValueKind(kind), 30000);
+    const auto compareBothWays = [](const auto &value, const QString &shown) {
+        UseQuickNumberPaths(true);
+        const QString quickPlain = PlainText(value);
+        const QString quickMoney = MoneyText(value);
+        UseQuickNumberPaths(false);
+        const QString plain = PlainText(value);
+        const QString money = MoneyText(value);
+        UseQuickNumberPaths(true);
+        if (quickPlain != plain || quickMoney != money)
+            QTest::qFail(qPrintable(QStringLiteral("%1 shows %2 and %3 quickly, but %4 and %5 in general")
+                                        .arg(shown, quickPlain, quickMoney, plain, money)),
+                         __FILE__, __LINE__);
+        return quickPlain == plain && quickMoney == money;
+    };
+    for (const float value : values.singles) {
+        if (!compareBothWays(value, QString::number(double(value), 'g', 9)))
+            return;
+    }
+    for (const double value : values.doubles) {
+        if (!compareBothWays(value, QString::number(value, 'g', 17)))
+            return;
+    }
+    for (const qint64 count : values.counts) {
+        const MoneyValue money = MoneyValue::fromTenThousandths(count);
+        if (!compareBothWays(money, QString::number(count) + QStringLiteral(" ten-thousandths")))
+            return;
+        const float single = DecimalDigits::fromTenThousandths(count).toSingle();
+        if (std::bit_cast<quint32>(money.toSingle()) != std::bit_cast<quint32>(single))
+            QFAIL(qPrintable(QStringLiteral("%1 ten-thousandths are the single %2, but %3 in general")
+                                 .arg(count)
+                                 .arg(double(money.toSingle()), 0, 'g', 9)
+                                 .arg(double(single), 0, 'g', 9)));
     }
 }
 
