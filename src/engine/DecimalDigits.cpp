@@ -506,22 +506,31 @@ Q_ALWAYS_INLINE QString shortFixedText(bool negative, quint64 digits, int expone
 
 // The "0.00" text of ±digits × 10^exponent: half away from zero to a whole number of cents,
 // written with two decimals.
-Q_ALWAYS_INLINE QString shortMoneyText(bool negative, quint64 digits, int exponent, QChar decimalPoint)
+// digits × 10^exponent in whole cents, half away from zero; false where the cents would have
+// more digits than the short form holds.
+Q_ALWAYS_INLINE bool shortCents(quint64 digits, int exponent, quint64 &cents)
 {
     const int shift = exponent + 2;
-    quint64 cents = 0;
     if (shift < 0) {
         cents = roundedQuotient(digits, -shift, false);
-    } else {
-        const unsigned __int128 scaled = shift < int(WholePowers.size())
-                                             ? (unsigned __int128)digits * WholePowers[std::size_t(shift)]
-                                             : ShortDecimal::DigitsLimit;
-        if (scaled >= ShortDecimal::DigitsLimit) {
-            DecimalDigits general = DecimalDigits::fromScaledInteger(negative, digits, exponent);
-            general.roundHalfAwayFromZero(2);
-            return general.toFixedText(decimalPoint, 2);
-        }
-        cents = quint64(scaled);
+        return true;
+    }
+    const unsigned __int128 scaled = shift < int(WholePowers.size())
+                                         ? (unsigned __int128)digits * WholePowers[std::size_t(shift)]
+                                         : ShortDecimal::DigitsLimit;
+    if (scaled >= ShortDecimal::DigitsLimit)
+        return false;
+    cents = quint64(scaled);
+    return true;
+}
+
+Q_ALWAYS_INLINE QString shortMoneyText(bool negative, quint64 digits, int exponent, QChar decimalPoint)
+{
+    quint64 cents = 0;
+    if (!shortCents(digits, exponent, cents)) {
+        DecimalDigits general = DecimalDigits::fromScaledInteger(negative, digits, exponent);
+        general.roundHalfAwayFromZero(2);
+        return general.toFixedText(decimalPoint, 2);
     }
     // Whole units (at least "0"), the point and always two decimals; no sign on zero.
     char whole[24];
@@ -585,6 +594,25 @@ QString ShortDecimal::toFixedText(QChar decimalPoint, int minDecimals) const
 QString ShortDecimal::toMoneyText(QChar decimalPoint) const
 {
     return shortMoneyText(m_negative, m_digits, m_exponent, decimalPoint);
+}
+
+bool ShortDecimal::ofSingle(float value, ShortDecimal &shown)
+{
+    quint64 digits = 0;
+    int exponent = 0;
+    if (!shortBinaryDigits(value, digits, exponent))
+        return false;
+    shown = ShortDecimal(value < 0, digits, exponent);
+    return true;
+}
+
+bool ShortDecimal::roundedToCents(ShortDecimal &cents) const
+{
+    quint64 wholeCents = 0;
+    if (!shortCents(m_digits, m_exponent, wholeCents))
+        return false;
+    cents = ShortDecimal(m_negative, wholeCents, -2);
+    return true;
 }
 
 QString ShortDecimal::textOf(float value, TextForm form, QChar decimalPoint)

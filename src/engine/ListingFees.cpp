@@ -11,25 +11,27 @@ RegularListingFees ComputeRegularListingFees(const CRegularAuction &auction, con
     fees.InsertionFeeText =
         auction.InsertionFee(options.StartingPriceText, options.TwoCategories, options.RealEstate, options.Vehicle,
                              options.Motorcycle, options.Timeshare, options.RealEstateType);
-    QString total = fees.InsertionFeeText;
+    // The running total goes through its text after every step; it is kept as what that text
+    // reads back as.
+    float total = SingleFromText(fees.InsertionFeeText);
 
     // Only a reserve auction that did not sell pays the reserve fee, shown as part of the listing fee.
     if (!itemSold && options.IsReserve) {
         const float reserveFee =
             SingleFromText(auction.ReserveFee(options.StartingPriceText, options.TwoCategories, options.Vehicle));
         fees.InsertionFeeText = MoneyText(SingleFromText(fees.InsertionFeeText) + reserveFee);
-        total = MoneyText(SingleFromText(total) + reserveFee);
+        total = SingleOfMoneyText(total + reserveFee);
     }
 
     if (itemSold) {
         fees.FinalValueFeeText = auction.FVF(options.ClosingPriceText, options.RealEstate, options.Vehicle,
                                              options.DidNotSell, options.Motorcycle);
-        total = PlainText(SingleFromText(fees.FinalValueFeeText) + SingleFromText(total));
+        total = SingleOfPlainText(SingleFromText(fees.FinalValueFeeText) + total);
     }
 
-    const QString extras = auction.ExtraFeaturesFee(options);
-    fees.ExtrasText = ReformatAsMoney(extras);
-    fees.TotalText = MoneyText(SingleFromText(extras) + SingleFromText(total));
+    // The extras come as a money text already, which the "0.00" pattern shows unchanged.
+    fees.ExtrasText = auction.ExtraFeaturesFee(options);
+    fees.TotalText = MoneyText(SingleFromText(fees.ExtrasText) + total);
     return fees;
 }
 

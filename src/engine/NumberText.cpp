@@ -431,6 +431,23 @@ float SingleFromText(QStringView text)
     return readNumber(text, 0.0f, [](const auto &digits) { return digits.toSingle(); });
 }
 
+float SingleOfPlainText(float value)
+{
+    ShortDecimal shown;
+    if (quickPathsOn() && ShortDecimal::ofSingle(value, shown))
+        return shown.toSingle();
+    return SingleFromText(PlainText(value));
+}
+
+float SingleOfMoneyText(float value)
+{
+    ShortDecimal shown;
+    ShortDecimal cents;
+    if (quickPathsOn() && ShortDecimal::ofSingle(value, shown) && shown.roundedToCents(cents))
+        return cents.toSingle();
+    return SingleFromText(MoneyText(value));
+}
+
 double DoubleFromText(QStringView text)
 {
     return readNumber(text, 0.0, [](const auto &digits) { return digits.toDouble(); });

@@ -57,6 +57,12 @@ MoneyValue MoneyFromText(QStringView text);
 // A number text read at single or double precision; not a number (or empty) reads as 0 and
 // amounts beyond the type's range saturate at its largest value.
 float SingleFromText(QStringView text);
+
+// What the texts of a single read back as, without making the texts: SingleFromText(PlainText(v))
+// and SingleFromText(MoneyText(v)). Running totals that go through their shown text between two
+// additions take this way.
+float SingleOfPlainText(float value);
+float SingleOfMoneyText(float value);
 double DoubleFromText(QStringView text);
 
 // Whole numbers as counts are read: rounded half to even, clamped to the type's range.

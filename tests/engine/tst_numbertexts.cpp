@@ -1591,6 +1591,22 @@ void TestNumberTexts::quickTextsMatchTheGeneralOnes()
     for (const float value : values.singles) {
         if (!compareBothWays(value, QString::number(double(value), 'g', 9)))
             return;
+        // What the texts read back as, without the texts, and the money text shown again as money.
+        const QString plain = PlainText(value);
+        const QString money = MoneyText(value);
+        const auto bits = [](float single) { return std::bit_cast<quint32>(single); };
+        const quint32 readPlain = bits(SingleFromText(plain));
+        const quint32 readMoney = bits(SingleFromText(money));
+        if (bits(SingleOfPlainText(value)) != readPlain || bits(SingleOfMoneyText(value)) != readMoney
+            || ReformatAsMoney(money) != money)
+            QFAIL(qPrintable(QStringLiteral("%1: its texts %2 and %3 read %4 and %5, without them %6 and %7; "
+                                            "shown again as money %8")
+                                 .arg(QString::number(double(value), 'g', 9), plain, money)
+                                 .arg(readPlain)
+                                 .arg(readMoney)
+                                 .arg(bits(SingleOfPlainText(value)))
+                                 .arg(bits(SingleOfMoneyText(value)))
+                                 .arg(ReformatAsMoney(money))));
     }
     for (const double value : values.doubles) {
         if (!compareBothWays(value, QString::number(value, 'g', 17)))

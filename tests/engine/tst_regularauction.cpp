@@ -689,6 +689,10 @@ void TestRegularAuction::tabFees_data()
                                      << QStringList{"8.80", "0.50", "", "9.30"};
     QTest::newRow("unsold, no reserve") << listing({}, "0.99", "", false) << false
                                         << QStringList{"0.30", "0.00", "", "0.30"};
+    // A six-figure total keeps the seven digits a single shows: the figures add up to 259155.55,
+    // the total shows 259155.50.
+    QTest::newRow("six-figure total, seven digits") << listing({F::Bold}, "9.99", "17276074.42", false) << true
+                                                         << QStringList{"0.35", "1.00", "259154.20", "259155.50"};
 }
 
 void TestRegularAuction::tabFees()
