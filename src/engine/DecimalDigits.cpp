@@ -169,31 +169,6 @@ Q_ALWAYS_INLINE bool wholeSingleDigits(float value, quint64 &digits, int &expone
     return false;
 }
 
-// Fixed-point text of ±digits × 10^exponent: `digits` are ASCII without leading zeros (none for
-// zero); no exponent, no thousands separators; `minDecimals` pads with zeros.
-QString fixedText(const char *digits, int count, int exponent, bool negative, QChar decimalPoint, int minDecimals)
-{
-    const int decimals = std::max({-exponent, minDecimals, 0});
-    // Digit at position k counts 10^(exponent + count - 1 - k); anything outside is a zero.
-    const int topPower = std::max(count > 0 ? exponent + count - 1 : 0, 0);
-    QString text(qsizetype(negative) + topPower + 1 + (decimals > 0 ? decimals + 1 : 0), Qt::Uninitialized);
-    QChar *out = text.data();
-    if (negative)
-        *out++ = QLatin1Char('-');
-    const auto digitAt = [&](int power) {
-        const int index = exponent + count - 1 - power;
-        return (index >= 0 && index < count) ? QLatin1Char(digits[index]) : QLatin1Char('0');
-    };
-    for (int power = topPower; power >= 0; --power)
-        *out++ = digitAt(power);
-    if (decimals > 0) {
-        *out++ = decimalPoint;
-        for (int power = -1; power >= -decimals; --power)
-            *out++ = digitAt(power);
-    }
-    return text;
-}
-
 template <typename Float>
 Float readScientific(const char *buffer, int length, bool negative, bool overflowed)
 {
@@ -314,7 +289,26 @@ void DecimalDigits::roundHalfAwayFromZero(int decimals)
 
 QString DecimalDigits::toFixedText(QChar decimalPoint, int minDecimals) const
 {
-    return fixedText(m_digits.data(), m_count, m_exponent, isNegative(), decimalPoint, minDecimals);
+    const int decimals = std::max({-m_exponent, minDecimals, 0});
+    // Digit at position k counts 10^(m_exponent + m_count - 1 - k); anything outside is a zero.
+    const int topPower = std::max(m_count > 0 ? m_exponent + m_count - 1 : 0, 0);
+    const bool negative = isNegative();
+    QString text(qsizetype(negative) + topPower + 1 + (decimals > 0 ? decimals + 1 : 0), Qt::Uninitialized);
+    QChar *out = text.data();
+    if (negative)
+        *out++ = QLatin1Char('-');
+    auto digitAt = [this](int power) {
+        const int index = m_exponent + m_count - 1 - power;
+        return (index >= 0 && index < m_count) ? QLatin1Char(m_digits[index]) : QLatin1Char('0');
+    };
+    for (int power = topPower; power >= 0; --power)
+        *out++ = digitAt(power);
+    if (decimals > 0) {
+        *out++ = decimalPoint;
+        for (int power = -1; power >= -decimals; --power)
+            *out++ = digitAt(power);
+    }
+    return text;
 }
 
 int DecimalDigits::writeScientific(char *buffer) const
@@ -439,10 +433,6 @@ Q_ALWAYS_INLINE quint64 roundedQuotient(quint64 digits, int power, bool halfToEv
     return quotient + (up ? 1 : 0);
 }
 
-} // namespace
-
-namespace {
-
 // Up to 18 trailing zeros taken into the exponent in a few steps, each by a constant divisor.
 Q_ALWAYS_INLINE void stripTrailingZeros(quint64 &digits, int &exponent)
 {
@@ -504,8 +494,6 @@ Q_ALWAYS_INLINE QString shortFixedText(bool negative, quint64 digits, int expone
     return text;
 }
 
-// The "0.00" text of ±digits × 10^exponent: half away from zero to a whole number of cents,
-// written with two decimals.
 // digits × 10^exponent in whole cents, half away from zero; false where the cents would have
 // more digits than the short form holds.
 Q_ALWAYS_INLINE bool shortCents(quint64 digits, int exponent, quint64 &cents)
@@ -524,6 +512,8 @@ Q_ALWAYS_INLINE bool shortCents(quint64 digits, int exponent, quint64 &cents)
     return true;
 }
 
+// The "0.00" text of ±digits × 10^exponent: half away from zero to a whole number of cents,
+// written with two decimals.
 Q_ALWAYS_INLINE QString shortMoneyText(bool negative, quint64 digits, int exponent, QChar decimalPoint)
 {
     quint64 cents = 0;
@@ -566,16 +556,23 @@ Q_ALWAYS_INLINE bool shortBinaryDigits(Float value, quint64 &digits, int &expone
 }
 
 template <typename Float>
-QString binaryText(Float value, ShortDecimal::TextForm form, QChar decimalPoint)
+Q_ALWAYS_INLINE bool shortDigitsOf(Float value, ShortDecimal &shown)
 {
     quint64 digits = 0;
     int exponent = 0;
     if (!shortBinaryDigits(value, digits, exponent))
+        return false;
+    shown = ShortDecimal(value < 0, digits, exponent);
+    return true;
+}
+
+template <typename Float>
+QString binaryText(Float value, ShortDecimal::TextForm form, QChar decimalPoint)
+{
+    ShortDecimal shown;
+    if (!shortDigitsOf(value, shown))
         return QString();
-    const bool negative = value < 0 && digits != 0;
-    if (form == ShortDecimal::TextForm::Money)
-        return shortMoneyText(negative, digits, exponent, decimalPoint);
-    return shortFixedText(negative, digits, exponent, decimalPoint, 0);
+    return form == ShortDecimal::TextForm::Money ? shown.toMoneyText(decimalPoint) : shown.toFixedText(decimalPoint, 0);
 }
 
 } // namespace
@@ -598,12 +595,7 @@ QString ShortDecimal::toMoneyText(QChar decimalPoint) const
 
 bool ShortDecimal::ofSingle(float value, ShortDecimal &shown)
 {
-    quint64 digits = 0;
-    int exponent = 0;
-    if (!shortBinaryDigits(value, digits, exponent))
-        return false;
-    shown = ShortDecimal(value < 0, digits, exponent);
-    return true;
+    return shortDigitsOf(value, shown);
 }
 
 bool ShortDecimal::roundedToCents(ShortDecimal &cents) const

@@ -120,13 +120,13 @@ public:
     // a double shows, rounded and written in one step; a null text where only DecimalDigits can
     // tell the digits.
     enum class TextForm { Plain, Money };
+    static QString textOf(float value, TextForm form, QChar decimalPoint);
+    static QString textOf(double value, TextForm form, QChar decimalPoint);
     // The digits a single shows, as textOf writes them; false where only DecimalDigits can tell.
     static bool ofSingle(float value, ShortDecimal &shown);
     // Rounded half away from zero to whole cents, the digits of the "0.00" text; false where the
     // cents do not fit.
     bool roundedToCents(ShortDecimal &cents) const;
-    static QString textOf(float value, TextForm form, QChar decimalPoint);
-    static QString textOf(double value, TextForm form, QChar decimalPoint);
 
     float toSingle() const
     {

@@ -103,6 +103,12 @@ Q_ALWAYS_INLINE bool readShortText(QStringView text, const NumberSymbols &symbol
     return true;
 }
 
+// The short text's number, when the quick paths are on and the text is short and plain.
+Q_ALWAYS_INLINE bool readQuickly(QStringView text, ShortDecimal &number)
+{
+    return quickPathsOn() && readShortText(text, currentSymbols(), number);
+}
+
 // Reads numbers out of a text, left to right.
 class NumberScanner
 {
@@ -352,11 +358,8 @@ Q_NEVER_INLINE Result readNumberGenerally(QStringView text, Result otherwise, Co
 template <typename Result, typename Convert>
 Result readNumber(QStringView text, Result otherwise, Convert convert)
 {
-    if (quickPathsOn()) {
-        ShortDecimal quick;
-        if (readShortText(text, currentSymbols(), quick))
-            return convert(quick);
-    }
+    if (ShortDecimal quick; readQuickly(text, quick))
+        return convert(quick);
     // Apart, so that the quick way keeps its registers to itself.
     return readNumberGenerally(text, otherwise, convert);
 }
@@ -389,8 +392,7 @@ qint64 wholePartOf(const DecimalDigits &digits)
 QString ReformatAsMoney(QStringView text)
 {
     const QChar point = currentSymbols().decimalPoint;
-    ShortDecimal quick;
-    if (quickPathsOn() && readShortText(text, currentSymbols(), quick))
+    if (ShortDecimal quick; readQuickly(text, quick))
         return quick.toMoneyText(point);
     DecimalDigits digits;
     if (!readNumericText(text, digits))
@@ -405,11 +407,9 @@ bool IsNumericText(QStringView text)
 
 double LeadingNumber(QStringView text)
 {
-    const NumberSymbols &symbols = currentSymbols();
-    ShortDecimal quick;
-    if (quickPathsOn() && readShortText(text, symbols, quick))
+    if (ShortDecimal quick; readQuickly(text, quick))
         return quick.toDouble();
-    NumberScanner scanner(text, symbols);
+    NumberScanner scanner(text, currentSymbols());
     scanner.skipBlanks();
     bool negative = false;
     scanner.readSign(negative);

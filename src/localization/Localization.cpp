@@ -4,17 +4,18 @@
 #include "LanguageResources.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <exception>
+#include <string_view>
 
 Q_LOGGING_CATEGORY(lcLocalization, "calvextra.localization", QtWarningMsg)
 
 namespace {
 
 clsResources *loadedResources = nullptr;
-quint64 languageGeneration = 0;
+quint64 languageGeneration = 0;  // counts the changes of the loaded library
 
 void showErrorMessage(const QString &description)
 {
@@ -28,6 +29,34 @@ LocalizationErrorHandler &errorHandler()
 {
     static LocalizationErrorHandler handler = showErrorMessage;
     return handler;
+}
+
+char16_t codeUnit(QChar c)
+{
+    return c.unicode();
+}
+
+char16_t codeUnit(char c)
+{
+    return uchar(c);
+}
+
+// The id of a tagged text: the four digits in front of its last character ("<dddd>"); -1 where
+// they are no four digits.
+template <typename Text>
+qint32 tagId(const Text &text)
+{
+    const qsizetype size = qsizetype(text.size());
+    if (size < 5)
+        return -1;
+    qint32 id = 0;
+    for (qsizetype i = size - 5; i < size - 1; ++i) {
+        const unsigned digit = unsigned(codeUnit(text[i])) - u'0';
+        if (digit > 9)
+            return -1;
+        id = id * 10 + qint32(digit);
+    }
+    return id;
 }
 
 // The English entry of an id; an id that the table lacks shows the text in front of its tag.
@@ -80,11 +109,6 @@ void setLanguageResources(clsResources *resources)
     ++languageGeneration;
 }
 
-quint64 LanguageGeneration()
-{
-    return languageGeneration;
-}
-
 void setLocalizationErrorHandler(LocalizationErrorHandler handler)
 {
     errorHandler() = handler ? std::move(handler) : LocalizationErrorHandler(showErrorMessage);
@@ -96,15 +120,11 @@ QString GetLocalizedString(const QString &TaggedText)
         DebugLog(QStringLiteral("Send an empty string...by mistake"));
         return QString();
     }
-    // The four characters in front of the last one: the digits of "<dddd>".
-    const QStringView tag = QStringView(TaggedText).mid(TaggedText.size() - 5, 4);
-    const bool fourDigits = std::all_of(tag.begin(), tag.end(),
-                                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
-    if (!fourDigits) {
+    qint32 id = tagId(QStringView(TaggedText));  // handed on by reference
+    if (id < 0) {
         LogLocalization(QStringLiteral("Missing tag for ") + TaggedText);
         return TaggedText;
     }
-    qint32 id = tag.toInt();
 
     if (clsResources *resources = LanguageResources()) {
         try {
@@ -125,4 +145,25 @@ QString GetLocalizedString(const QString &TaggedText)
         }
     }
     return ownEntry(id, TaggedText);
+}
+
+QString LocalizedText(const char *TaggedText)
+{
+    // Kept by id for the library they were looked up in. A failed lookup is not kept: the next
+    // one reports it again.
+    static QHash<qint32, QString> texts;
+    static quint64 textsGeneration = 0;
+    if (textsGeneration != languageGeneration) {
+        texts.clear();
+        textsGeneration = languageGeneration;
+    }
+    const qint32 id = tagId(std::string_view(TaggedText));
+    if (id >= 0) {
+        if (const auto found = texts.constFind(id); found != texts.cend())
+            return *found;
+    }
+    const QString text = GetLocalizedString(QString::fromUtf8(TaggedText));
+    if (id >= 0 && !text.isEmpty())
+        texts.insert(id, text);
+    return text;
 }

@@ -11,6 +11,9 @@ class clsResources;
 // the text of that id in the running language: from the loaded language library when there is
 // one and it has a text, else from the program's own English table.
 QString GetLocalizedString(const QString &TaggedText);
+// The same for a tagged text the program holds as a literal and asks for again and again: each
+// id's text is looked up once while the language library stays the same.
+QString LocalizedText(const char *TaggedText);
 
 // Diagnostics of the lookup. They go to the "calvextra.localization" debug category, which is
 // off unless enabled (QT_LOGGING_RULES="calvextra.localization.debug=true").
@@ -27,8 +30,6 @@ void setApplicationTitle(const QString &title);
 // The loaded language library's resources object, or none: the English table alone.
 clsResources *LanguageResources();
 void setLanguageResources(clsResources *resources);
-// Counts the changes of the loaded library: a text looked up while it stays the same still holds.
-quint64 LanguageGeneration();
 
 // Where a failing library call is reported: by default a message box (OK only, titled with the
 // application's name) when a widget application runs, a warning otherwise.

@@ -2,6 +2,7 @@
 
 #include "VerifiedFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +14,6 @@
 #include <QStorageInfo>
 #include <QTemporaryFile>
 #include <QVariantMap>
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -258,9 +257,31 @@ QSet<QString> &keysAwaitingStore()
     return keys;
 }
 
+// At the program's end: the save under way is waited for, and values written in the background
+// that are not stored yet get one last save.
+void storeBackgroundValuesAtExit()
+{
+    FinishSettingsWrites();
+    if (!keysAwaitingStore().isEmpty())
+        (void)WriteSettings({});
+}
+
+void launchBackgroundSave()
+{
+    static const bool storedAtExit = [] {
+        qAddPostRoutine(storeBackgroundValuesAtExit);
+        return true;
+    }();
+    Q_UNUSED(storedAtExit);
+    const QMap<QString, QString> values = unsavedValues();
+    backgroundSave() = BackgroundSave{values, std::async(std::launch::async, [values] { return writeToStore(values); })};
+}
+
+} // namespace
+
 // Waits for the save under way and takes in its outcome: a value it stored waits no more, unless
 // it was set anew meanwhile; one it could not store goes along with the next save.
-void finishBackgroundSave()
+void FinishSettingsWrites()
 {
     std::optional<BackgroundSave> &save = backgroundSave();
     if (!save)
@@ -278,28 +299,6 @@ void finishBackgroundSave()
     save.reset();
     openReading().store.reset();
 }
-
-// At the program's end: the save under way is waited for, and values written in the background
-// that are not stored yet get one last save.
-void storeBackgroundValuesAtExit()
-{
-    finishBackgroundSave();
-    if (!keysAwaitingStore().isEmpty())
-        (void)WriteSettings({});
-}
-
-void launchBackgroundSave()
-{
-    static const bool storedAtExit = [] {
-        qAddPostRoutine(storeBackgroundValuesAtExit);
-        return true;
-    }();
-    Q_UNUSED(storedAtExit);
-    const QMap<QString, QString> values = unsavedValues();
-    backgroundSave() = BackgroundSave{values, std::async(std::launch::async, [values] { return writeToStore(values); })};
-}
-
-} // namespace
 
 QString SettingsStorePath()
 {
@@ -365,7 +364,7 @@ SettingsStatus WriteSetting(const QString &Key, const QString &Value)
 
 SettingsStatus WriteSettings(const SettingValues &values)
 {
-    finishBackgroundSave();
+    FinishSettingsWrites();
     // What an earlier save could not store goes along again, under the newer values.
     QMap<QString, QString> pending = unsavedValues();
     for (const auto &[key, value] : values)
@@ -390,7 +389,7 @@ void WriteSettingInBackground(const QString &Key, const QString &Value)
 {
     std::optional<BackgroundSave> &save = backgroundSave();
     if (save && save->outcome.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-        finishBackgroundSave();
+        FinishSettingsWrites();
     unsavedValues().insert(Key, Value);
     keysAwaitingStore().insert(Key);
     // One save at a time: while one is writing, the value holds in memory and goes with the next.
@@ -398,14 +397,9 @@ void WriteSettingInBackground(const QString &Key, const QString &Value)
         launchBackgroundSave();
 }
 
-void FinishSettingsWrites()
-{
-    finishBackgroundSave();
-}
-
 void DiscardUnsavedSettings()
 {
-    finishBackgroundSave();
+    FinishSettingsWrites();
     unsavedValues().clear();
     keysAwaitingStore().clear();
 }

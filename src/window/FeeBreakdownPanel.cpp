@@ -182,7 +182,7 @@ QStringList FeeBreakdownPanel::Lines() const
     for (qsizetype index = 0; index < m_rows.size(); ++index) {
         const Row &fee = m_rows[index];
         QStringList details;
-        while (index + 1 < m_rows.size() && m_rows[index + 1].detail)
+        while (index + 1 < m_rows.size() && m_rows[index + 1].detail())
             details << m_rows[++index].name;
         lines << (details.isEmpty() ? QStringLiteral("%1: %2").arg(fee.name, fee.amount)
                                     : QStringLiteral("%1: %2 (%3)").arg(fee.name, fee.amount, details.join(QStringLiteral("; "))));
@@ -212,9 +212,9 @@ void FeeBreakdownPanel::display(const FeeBreakdown &breakdown, const ListingSnap
     rows.reserve(breakdown.Lines.size() * 3);
     for (const BreakdownLine &line : breakdown.Lines) {
         ShownLine shownLine = ::shownLine(line, lot);
-        rows.append({std::move(shownLine.name), currencyAndBlank + line.AmountText, false});
+        rows.append({std::move(shownLine.name), currencyAndBlank + line.AmountText});
         for (QString &detail : shownLine.details)
-            rows.append({std::move(detail), QString(), true});
+            rows.append({std::move(detail), QString()});
     }
     showRows(std::move(rows));
     QString total = text("Total eBay Fees: %1<0832>").arg(currencyAndBlank + breakdown.TotalText);
@@ -247,15 +247,15 @@ void FeeBreakdownPanel::showRows(QList<Row> rows)
             item = new QTreeWidgetItem(m_list);
             item->setTextAlignment(1, Qt::AlignRight | Qt::AlignTop);
         }
-        if (!before || before->name != row.name || before->detail != row.detail)
-            item->setText(0, row.detail ? QStringLiteral("    ") + row.name : row.name);
+        if (!before || before->name != row.name || before->detail() != row.detail())
+            item->setText(0, row.detail() ? QStringLiteral("    ") + row.name : row.name);
         if (before ? before->amount != row.amount : !row.amount.isEmpty()) {
             item->setText(1, row.amount);
             amountWidth = std::max(amountWidth, m_list->fontMetrics().horizontalAdvance(row.amount));
         }
-        if (before ? before->detail != row.detail : row.detail) {
-            item->setFirstColumnSpanned(row.detail);
-            item->setData(0, Qt::ForegroundRole, row.detail ? QVariant(palette().brush(QPalette::PlaceholderText)) : QVariant());
+        if (before ? before->detail() != row.detail() : row.detail()) {
+            item->setFirstColumnSpanned(row.detail());
+            item->setData(0, Qt::ForegroundRole, row.detail() ? QVariant(palette().brush(QPalette::PlaceholderText)) : QVariant());
         }
     }
     m_rows = std::move(rows);

@@ -32,7 +32,7 @@ private:
     {
         QString name;    // a fee's name, or what decided the fee above
         QString amount;  // none on a line of detail
-        bool detail = false;
+        bool detail() const { return amount.isEmpty(); }
     };
     void display(const FeeBreakdown &breakdown, const ListingSnapshot &listing, const QString &currency);
     void showRows(QList<Row> rows);

@@ -4,12 +4,9 @@
 #include "frmeBayFees.h"
 
 #include <QGuiApplication>
-#include <QHash>
 #include <QScreen>
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
 
 namespace {
 
@@ -88,33 +85,8 @@ void ToolPanel::RestorePlace(int order)
 
 QString ToolPanel::Text(const char *tagged)
 {
-    // The panels ask for their texts at every recalculation: each id is looked up once for the
-    // running language. A text without a well-formed tag is looked up every time, as it reports.
-    static QHash<int, QString> texts;
-    static quint64 textsGeneration = 0;
-    if (textsGeneration != LanguageGeneration()) {
-        texts.clear();
-        textsGeneration = LanguageGeneration();
-    }
-    const std::string_view taggedView(tagged);
-    int id = -1;
-    if (taggedView.size() >= 6 && taggedView.back() == '>' && taggedView[taggedView.size() - 6] == '<') {
-        const char *digits = taggedView.data() + taggedView.size() - 5;
-        int value = 0;
-        const auto [end, error] = std::from_chars(digits, digits + 4, value);
-        if (error == std::errc() && end == digits + 4)
-            id = value;
-    }
-    if (id >= 0) {
-        const auto found = texts.constFind(id);
-        if (found != texts.cend())
-            return *found;
-    }
-    const QString text = GetLocalizedString(QString::fromUtf8(tagged));
-    // A failed lookup is not kept: the next one reports it again.
-    if (id >= 0 && !text.isEmpty())
-        texts.insert(id, text);
-    return text;
+    // The panels ask for their texts at every recalculation.
+    return LocalizedText(tagged);
 }
 
 QString ToolPanel::SiteName(qint32 site)
