@@ -4,6 +4,8 @@
 // Run: build/bin/bare_window [--quit-after-paint]   (the flag ends it after the first paint,
 // for instruction counts under callgrind)
 
+#include "FirstPaintMark.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -28,10 +30,18 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint && !m_quitting) {
+            m_quitting = true;
+            QTimer::singleShot(0, qApp, [] {
+                markFirstPaintDone();
+                QCoreApplication::quit();
+            });
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool m_quitting = false;
 };
 
 QWidget *makePage(int tab)

@@ -3,6 +3,7 @@
 // painted. Run under callgrind beside bare_window --quit-after-paint (bench/startup-instructions.sh)
 // for instruction counts that repeat to a fraction of a percent.
 
+#include "FirstPaintMark.h"
 #include "Start.h"
 
 #include <QApplication>
@@ -36,7 +37,10 @@ protected:
             const auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->isWindow() && widget->inherits("QMainWindow")) {
                 m_quitting = true;
-                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                QTimer::singleShot(0, qApp, [] {
+                    markFirstPaintDone();
+                    QCoreApplication::quit();
+                });
             }
         }
         return QObject::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 // docs/screenshot-notepad-<site>.png, the Tools menu's three panels into
 // docs/screenshot-<panel>-<site>.png; then the first-run update prompt and the About box. Run: QT_QPA_PLATFORM=offscreen build/bin/calvextra_screenshots docs
 
+#include "ApplicationStyle.h"
 #include "CStartStatus.h"
 #include "FCheckVersion.h"
 #include "Languages.h"
@@ -46,6 +47,8 @@ int main(int argc, char **argv)
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication application(argc, argv);
+    // The program's own style, as it runs.
+    QApplication::setStyle(new ApplicationStyle);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
 
     for (const char *site : {"us", "de"}) {

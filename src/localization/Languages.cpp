@@ -1,5 +1,6 @@
 #include "Languages.h"
 
+#include "FolderEntries.h"
 #include "LanguageLibraryLoader.h"
 #include "LocaleCodes.h"
 #include "Localization.h"
@@ -183,8 +184,10 @@ void FindLanguageLibraries()
     QList<LanguageInfo> &libraries = LanguageLibraries();
     libraries.clear();
     const QDir folder(LanguageLibraryFolder());
-    const QStringList files = folder.entryList({ExecutableName + QStringLiteral("Lang*.dll")}, QDir::Files, QDir::Name);
-    for (const QString &file : files) {
+    const QFileInfoList files =
+        EntriesNamed(folder, QString(ExecutableName + QStringLiteral("Lang")), u".dll", QDir::Files, QDir::Name);
+    for (const QFileInfo &library : files) {
+        const QString file = library.fileName();
         const QString path = folder.filePath(file);
         const QString code = codeInFileName(file);
         LanguageInfo entry;

@@ -1,5 +1,7 @@
 #include "VerifiedFile.h"
 
+#include "FolderEntries.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -108,11 +110,11 @@ QString NewFileTemplate(const QString &path)
 
 void RemoveLeftoverNewFiles(const QString &path, qint64 minimumAgeMs)
 {
-    const QString pattern = QFileInfo(NewFileTemplate(path)).fileName().replace(QStringLiteral("XXXXXX"),
-                                                                                 QStringLiteral("*"));
+    // The template's six X's stand for the random part of the name.
+    const QString start = QFileInfo(NewFileTemplate(path)).fileName().chopped(6);
     const QDateTime now = QDateTime::currentDateTime();
     const QFileInfoList leftovers =
-        QFileInfo(path).absoluteDir().entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+        EntriesNamed(QFileInfo(path).absoluteDir(), start, {}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo &leftover : leftovers) {
         if (leftover.lastModified().msecsTo(now) >= minimumAgeMs)
             QFile::remove(leftover.filePath());

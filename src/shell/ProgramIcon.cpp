@@ -1,5 +1,7 @@
 #include "ProgramIcon.h"
 
+#include "PngPixmap.h"
+
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -24,7 +26,7 @@ public:
             ++index;
         QPixmap &picture = m_pictures[index];
         if (picture.isNull())
-            picture.load(QStringLiteral(":/icons/%1x%1/apps/calvextra.png").arg(Sizes[index]));
+            picture = PngPixmap(QStringLiteral(":/icons/%1x%1/apps/calvextra.png").arg(Sizes[index]));
         if (picture.isNull() || (picture.width() <= size.width() && picture.height() <= size.height()))
             return picture;
         return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -1,5 +1,6 @@
 #include "Start.h"
 
+#include "ApplicationStyle.h"
 #include "CCustomBrand.h"
 #include "CError.h"
 #include "CStartStatus.h"
@@ -57,6 +58,8 @@ RunningProgram::~RunningProgram() = default;
 
 std::unique_ptr<RunningProgram> StartUp()
 {
+    if (!dynamic_cast<ApplicationStyle *>(QApplication::style()))
+        QApplication::setStyle(new ApplicationStyle);
     setProductTitle();
     NumberFormat() = DetectNumberFormat();
     if (!InitLanguage()) {

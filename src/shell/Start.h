@@ -14,7 +14,7 @@ struct RunningProgram
     ~RunningProgram();
 };
 
-// Starts the program in the running QApplication: title, number format, language, brand,
+// Starts the program in the running QApplication: style, title, number format, language, brand,
 // start status, the first-run update prompt, then the calculator window, shown. Nothing (after a
 // message) when the language resources cannot be loaded.
 std::unique_ptr<RunningProgram> StartUp();

@@ -3,7 +3,6 @@
 #include "Localization.h"
 
 #include <QLabel>
-#include <QRegularExpression>
 
 void AccessibleNames::nameAfter(QWidget *control, const QLabel *caption)
 {
@@ -27,10 +26,15 @@ void AccessibleNames::apply() const
 
 QString AccessibleNames::nameFromCaption(const QString &caption)
 {
-    // A lone "&" marks the mnemonic; "&&" is a real ampersand.
-    static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
-    QString name = caption;
-    name.replace(mnemonic, QStringLiteral("\\1"));
+    // A lone "&" marks the mnemonic; "&&" is a real ampersand. An "&" at the end, or before a line
+    // break, marks nothing and stays.
+    QString name;
+    name.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size() && caption[i + 1] != QLatin1Char('\n'))
+            ++i;
+        name += caption[i];
+    }
     name = name.trimmed();
     while (name.endsWith(QLatin1Char(':')))
         name = name.chopped(1).trimmed();

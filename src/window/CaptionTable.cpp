@@ -25,20 +25,26 @@ QString captionLiteral(QString text)
 
 void CaptionTable::setText(QObject *control, const QString &taggedText)
 {
-    m_entries.append({control, Property::Text, 0, taggedText});
-    write(m_entries.back(), taggedText);
+    keep({control, Property::Text, 0, taggedText});
 }
 
 void CaptionTable::setToolTip(QObject *control, const QString &taggedText)
 {
-    m_entries.append({control, Property::ToolTip, 0, taggedText});
-    write(m_entries.back(), taggedText);
+    keep({control, Property::ToolTip, 0, taggedText});
 }
 
 void CaptionTable::setTabText(QTabWidget *tabs, int index, const QString &taggedText)
 {
-    m_entries.append({tabs, Property::TabText, index, taggedText});
-    write(m_entries.back(), taggedText);
+    keep({tabs, Property::TabText, index, taggedText});
+}
+
+void CaptionTable::keep(const Entry &entry)
+{
+    m_entries.append(entry);
+    // Before the first apply the control stays as it was made: that apply writes the text once,
+    // translated, instead of the tagged text first and the translation after it.
+    if (m_applied)
+        write(entry, entry.taggedText);
 }
 
 bool CaptionTable::has(const QObject *control, Property property) const
@@ -48,8 +54,9 @@ bool CaptionTable::has(const QObject *control, Property property) const
     });
 }
 
-void CaptionTable::apply() const
+void CaptionTable::apply()
 {
+    m_applied = true;
     for (const Entry &entry : m_entries) {
         // An empty design-time tool tip stays empty; the lookup would only log it.
         QString text = entry.taggedText.isEmpty() ? QString() : GetLocalizedString(entry.taggedText);

@@ -14,7 +14,8 @@ class CaptionTable
 public:
     enum class Property { Text, ToolTip, TabText };
 
-    // Gives the control its design-time text and keeps it.
+    // Keeps the control's design-time text. The control is given it by the first apply, and at
+    // once from then on.
     void setText(QObject *control, const QString &taggedText);
     void setToolTip(QObject *control, const QString &taggedText);
     void setTabText(QTabWidget *tabs, int index, const QString &taggedText);
@@ -23,7 +24,7 @@ public:
     bool hasToolTip(const QObject *control) const { return has(control, Property::ToolTip); }
 
     // Sets every kept text through the tagged-string lookup, in the order they were kept.
-    void apply() const;
+    void apply();
 
     struct Entry
     {
@@ -36,7 +37,9 @@ public:
 
 private:
     bool has(const QObject *control, Property property) const;
+    void keep(const Entry &entry);
     static void write(const Entry &entry, const QString &text);
 
     QList<Entry> m_entries;
+    bool m_applied = false;
 };

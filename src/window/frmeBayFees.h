@@ -264,6 +264,9 @@ private:
     // Set while the window is built and its settings loaded: the panels wait for the first show.
     bool m_buildingWindow = true;
     bool m_shownOnce = false;
+    // Set while the settings are loaded: every restored control raises its handlers, and the
+    // fees they ask for are worked out once, when all of them are in place.
+    bool m_calculationsHeld = false;
 
 public:
     // The controls, by the names they carry as objectName.

@@ -97,6 +97,8 @@ bool frmeBayFees::DutchEntriesComplete() const
 
 void frmeBayFees::DutchCalculate()
 {
+    if (m_calculationsHeld)
+        return;
     FillDutchFinalPrice();
     if (DutchEntriesComplete()) {
         ValidateDutchTextEntries();

@@ -92,6 +92,8 @@ bool frmeBayFees::eventFilter(QObject *watched, QEvent *event)
 
 void frmeBayFees::CalculatePaymentFees()
 {
+    if (m_calculationsHeld)
+        return;
     if (!txtPaymentAmount->text().isEmpty()) {
         CalculatePayPalFee();
         // The fee is rounded to cents only here, for the eye.

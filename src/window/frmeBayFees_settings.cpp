@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <array>
 #include <optional>
@@ -129,14 +130,21 @@ frmeBayFees::frmeBayFees(QWidget *parent) : frmeBayFees(SettingsStoreIsEmpty(), 
 void frmeBayFees::Form_Load(bool isFirstTime)
 {
     const SettingsReading reading;
-    SSTab1->setCurrentIndex(0);
-    cboRealEstateType->setCurrentIndex(0);
-    if (isFirstTime)
-        SaveDefaultSettings();
-    BuildLanguageMenu(mnuLang);
-    // The design-time texts were kept in the caption table as the controls were made.
-    ApplyLocalizedCaptions();
-    LoadSettings();
+    {
+        const QScopedValueRollback hold(m_calculationsHeld, true);
+        SSTab1->setCurrentIndex(0);
+        cboRealEstateType->setCurrentIndex(0);
+        if (isFirstTime)
+            SaveDefaultSettings();
+        BuildLanguageMenu(mnuLang);
+        // The design-time texts were kept in the caption table as the controls were made.
+        ApplyLocalizedCaptions();
+        LoadSettings();
+    }
+    // Each tab shows what its Calculate button would give for what was restored.
+    CalculateRegularFees();
+    DutchCalculate();
+    CalculatePaymentFees();
 }
 
 void frmeBayFees::closeEvent(QCloseEvent *event)
@@ -239,12 +247,6 @@ void frmeBayFees::LoadSettings()
 
     if (!rateSettingName(m_oSite.Site()).isEmpty())
         txtConversion->setText(storedConversionRate(m_oSite.Site()));
-
-    // A restored entry raises no recalculation of its own (only leaving a field does), so each
-    // tab is worked out once more: it shows what its Calculate button would give.
-    CalculateRegularFees();
-    DutchCalculate();
-    CalculatePaymentFees();
 }
 
 void frmeBayFees::loadListIndex(const QString &name, QComboBox *list)

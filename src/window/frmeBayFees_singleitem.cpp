@@ -154,6 +154,8 @@ ListingOptions frmeBayFees::RegularListingOptions() const
 
 void frmeBayFees::CalculateRegularFees()
 {
+    if (m_calculationsHeld)
+        return;
     ClearRegularResults();
     m_motors = chkMotors->isChecked();
     m_vehicle = chkVehicle->isChecked();
