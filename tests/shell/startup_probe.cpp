@@ -5,7 +5,8 @@
 //   startup_probe
 //
 // Lines: "dialog <name>: <text>" for every dialog, which it then leaves (the update prompt by
-// "Do Not Check"); "shown site=<code> creditCard=<0|1> ukRate=<rate>" once the window is up; then
+// "Do Not Check"); "painted imagePlugins=<count>" once the window has painted, with the number of
+// image-format plugins loaded by then; "shown site=<code> creditCard=<0|1> ukRate=<rate>"; then
 // it saves from the menu, closes the window and ends with "done".
 
 #include "Languages.h"
@@ -15,6 +16,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSet>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +50,34 @@ void leaveDialog()
         dialog->close();
 }
 
+// The image-format plugins mapped into this process.
+int loadedImagePlugins()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QByteArray> plugins;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const qsizetype path = line.indexOf('/');
+        if (path >= 0 && line.contains("/imageformats/"))
+            plugins.insert(line.mid(path));
+    }
+    return int(plugins.size());
+}
+
+class PaintSeen : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -63,6 +95,14 @@ int main(int argc, char *argv[])
     if (!program)
         return 1;
     frmeBayFees &window = *program->window;
+    PaintSeen paint;
+    window.installEventFilter(&paint);
+    QElapsedTimer waiting;
+    waiting.start();
+    while (!paint.painted && waiting.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    window.removeEventFilter(&paint);
+    report(paint.painted ? QStringLiteral("painted imagePlugins=%1").arg(loadedImagePlugins()) : QStringLiteral("not painted"));
     window.mnuOptionsSiteUK->trigger();
     const QString ukRate = window.txtConversion->text();
     window.mnuOptionsSiteEbay->trigger();

@@ -1,4 +1,5 @@
 #include "../window/SettingsObstacle.h"
+#include "ApplicationStyle.h"
 #include "CStartStatus.h"
 #include "CalvextraVersion.h"
 #include "LanguageState.h"
@@ -10,11 +11,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyleFactory>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -174,29 +178,96 @@ private Q_SLOTS:
         if (!notPlaced.isEmpty())
             QSKIP(qPrintable(notPlaced));
 
-        QProcess probe;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        probe.setProcessEnvironment(environment);
-        probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        probe.start(QStringLiteral(STARTUP_PROBE_PROGRAM));
-        const bool finished = probe.waitForFinished(60000);
-        if (!finished) {
-            probe.kill();
-            probe.waitForFinished(5000);
-        }
-        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY2(finished, qPrintable(QStringLiteral("the start-up hung; it said: ") + lines.join(QStringLiteral(" / "))));
-        QCOMPARE(probe.exitCode(), 0);
+        const QStringList lines = runProbe(home.path());
+        QVERIFY(!QTest::currentTestFailed());
 
         const QString message = QStringLiteral("dialog msgSettingsNotSaved: The settings could not be saved in the file ")
                                 + QDir::toNativeSeparators(path) + QStringLiteral(".|") + reason
                                 + QStringLiteral("||Your choices stay in effect until the program is closed.");
         // eBay.com, the credit-card option and the UK rate are the defaults, held in memory.
-        QCOMPARE(lines, (QStringList{QStringLiteral("shown site=1 creditCard=1 ukRate=0.5305"), message, message,
+        QCOMPARE(lines, (QStringList{QStringLiteral("painted imagePlugins=0"),
+                                     QStringLiteral("shown site=1 creditCard=1 ukRate=0.5305"), message, message,
                                      QStringLiteral("done")}));
         QVERIFY2(obstacle.changed().isEmpty(), qPrintable(obstacle.changed()));
+    }
+
+    // A later start paints its window without loading any image-format plugin: the pictures it
+    // draws first are read as the PNGs they are, and the menu bar's overflow arrow, which it
+    // seldom shows, only when it is drawn.
+    void laterStartLoadsNoImagePlugin()
+    {
+        QTemporaryDir home;
+        const QStringList first = runProbe(home.path());
+        QVERIFY(first.contains(QStringLiteral("dialog FCheckVersion: ")));
+        QCOMPARE(runProbe(home.path()).value(0), QStringLiteral("painted imagePlugins=0"));
+    }
+
+    // The program's style draws the window and every kind of group box as the style beneath it.
+    void styleDrawsAsItsBase_data()
+    {
+        QTest::addColumn<int>("tab");  // a tab of the window, or -1: a group box of its own
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        for (int tab = 0; tab < 4; ++tab)
+            QTest::newRow(qPrintable(QStringLiteral("window, tab %1").arg(tab))) << tab << QString() << false;
+        QTest::newRow("titled box") << -1 << "Extras" << false;
+        QTest::newRow("untitled box") << -1 << "" << false;
+        QTest::newRow("checkable box") << -1 << "Extras" << true;
+        QTest::newRow("checkable untitled box") << -1 << "" << true;
+    }
+
+    void styleDrawsAsItsBase()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        auto drawn = [&](QStyle *style) {
+            QApplication::setStyle(style);
+            if (tab < 0) {
+                QGroupBox box(title);
+                box.setCheckable(checkable);
+                box.resize(160, 90);
+                return box.grab().toImage();
+            }
+            frmeBayFees window(false);
+            window.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->setCurrentIndex(tab);
+            return window.grab().toImage();
+        };
+        const QImage asBase = drawn(QStyleFactory::create(baseStyleName()));
+        const QImage asProgram = drawn(new ApplicationStyle);
+        QVERIFY(!asBase.isNull());
+        QCOMPARE(asProgram, asBase);
+    }
+
+    // The overflow arrow the style gives a menu bar is its base's arrow, read when first drawn in
+    // the direction of the moment it was asked for.
+    void overflowArrowIsTheBaseStyles_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("left to right") << int(Qt::LeftToRight) << int(Qt::LeftToRight);
+        QTest::newRow("right to left") << int(Qt::RightToLeft) << int(Qt::RightToLeft);
+        QTest::newRow("asked right to left, drawn after the switch back")
+            << int(Qt::RightToLeft) << int(Qt::LeftToRight);
+    }
+
+    void overflowArrowIsTheBaseStyles()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, drawn);
+        const std::unique_ptr<QStyle> base(QStyleFactory::create(baseStyleName()));
+        ApplicationStyle style;
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirection(asked));
+        const QIcon expected = base->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        const QIcon arrow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, nullptr);
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirection(drawn));
+        QVERIFY(!arrow.isNull());
+        QCOMPARE(arrow.availableSizes(), expected.availableSizes());
+        for (int size : {8, 16, 24, 32}) {
+            QCOMPARE(arrow.actualSize(QSize(size, size)), expected.actualSize(QSize(size, size)));
+            QCOMPARE(arrow.pixmap(size).toImage(), expected.pixmap(size).toImage());
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
     void helpMenuShowsTheUpdatePromptAndTheAboutBox()
@@ -211,6 +282,33 @@ private Q_SLOTS:
     }
 
 private:
+    // The style the program's style draws over: the one the application would use anyway.
+    static QString baseStyleName() { return ApplicationStyle().baseStyle()->name(); }
+
+    // Runs the start-up probe with its settings under home; its lines, or a failure when it hung
+    // or failed.
+    QStringList runProbe(const QString &home)
+    {
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        probe.setProcessEnvironment(environment);
+        probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        probe.start(QStringLiteral(STARTUP_PROBE_PROGRAM));
+        const bool finished = probe.waitForFinished(60000);
+        if (!finished) {
+            probe.kill();
+            probe.waitForFinished(5000);
+        }
+        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        [&] {
+            QVERIFY2(finished, qPrintable(QStringLiteral("the start-up hung; it said: ") + lines.join(QStringLiteral(" / "))));
+            QCOMPARE(probe.exitCode(), 0);
+        }();
+        return lines;
+    }
+
     // Notes which dialog came up and whether the calculator window was already showing, then
     // leaves it the way a user would.
     void answerDialog()

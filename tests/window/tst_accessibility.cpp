@@ -1,3 +1,4 @@
+#include "AccessibleNames.h"
 #include "Brand.h"
 #include "CWordWrap.h"
 #include "LinkLabel.h"
@@ -237,6 +238,27 @@ private Q_SLOTS:
                                                       + QStringLiteral(" are both ") + name));
             named.insert(key, control->objectName());
         }
+    }
+
+    // A caption is read out without its mnemonic marks and its colons.
+    void captionsAreReadWithoutTheirMarks_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("mnemonic") << "Op&ening Bid:" << "Opening Bid";
+        QTest::newRow("mnemonic first") << "&Items offered: " << "Items offered";
+        QTest::newRow("ampersand") << "Shipping && Handling:" << "Shipping & Handling";
+        QTest::newRow("ampersand before a mnemonic") << "A &&&B" << "A &B";
+        QTest::newRow("mark at the end") << "Fees &" << "Fees &";
+        QTest::newRow("mark before a line break") << "Total&\nFees:" << "Total&\nFees";
+        QTest::newRow("colons and blanks") << " Price : : " << "Price";
+        QTest::newRow("German") << "Mindestpreis (&Ausruf):" << "Mindestpreis (Ausruf)";
+    }
+    void captionsAreReadWithoutTheirMarks()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, name);
+        QCOMPARE(AccessibleNames::nameFromCaption(caption), name);
     }
 
     // The price field is renamed with its caption when the listing type or reserve changes it.

@@ -700,6 +700,19 @@ private Q_SLOTS:
         // eBay Germany has no reserve: a stored one is dropped. 250.00 is the 4.80 tier.
         QTest::newRow("eBay Germany 250, reserve stored") << "409" << "4" << 4 << "1" << "250" << "4" << "3" << none
                                                           << "0.8" << "4.80";
+        // Every restored box raises its handlers before the prices are in; the fees come out as
+        // entered by hand all the same.
+        QTest::newRow("eBay.com 100, reserve, motors vehicle with extras")
+            << "409" << "1" << 1 << "1" << "100" << "10" << "2.5"
+            << QStringList{"chkMotors", "chkVehicle", "chkGallery", "chkTwoCategories", "chkDutchGallery"} << "" << "";
+        QTest::newRow("eBay UK 100, real estate and extras on both tabs")
+            << "409" << "2" << 2 << "0" << "100" << "4" << "3"
+            << QStringList{"chkRealEstate", "chkTenDayAuction", "chkExtraPhotos", "chkDutchHighlight",
+                           "chkExtraPicturesDutch"}
+            << "1.6" << "";
+        QTest::newRow("eBay Germany 250, gift and featured")
+            << "407" << "4" << 4 << "0" << "250" << "10" << "2.5"
+            << QStringList{"chkGiftIcon", "chkFeatured", "chkDutchGreatGift", "chkDutchFeaturedPlus"} << "0.8" << "";
         QTest::newRow("multiple items only") << "409" << "1" << 1 << "0" << "" << "4" << "3" << none << "" << "";
         QTest::newRow("site not stored") << "409" << "-" << 1 << "0" << "100" << "10" << "2.5" << none << "" << "2.40";
         QTest::newRow("malformed site, German running")
@@ -1181,6 +1194,12 @@ private Q_SLOTS:
         // and so does the lock of a copy of the program that died.
         const QString leftover = SettingsStorePath() + QStringLiteral(".new-Ab12Cd");
         QVERIFY(QFile(leftover).open(QIODevice::WriteOnly));
+        // Files that only look alike are the user's own.
+        const QStringList lookAlikes{SettingsStorePath() + QStringLiteral(".new"),
+                                     SettingsStorePath() + QStringLiteral(".bak-new-Ab12Cd"),
+                                     QFileInfo(SettingsStorePath()).dir().filePath(QStringLiteral("Other.conf.new-Ab12Cd"))};
+        for (const QString &file : lookAlikes)
+            QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         QProcess gone;
         gone.start(QStringLiteral("true"));
         QVERIFY(gone.waitForStarted());
@@ -1193,6 +1212,8 @@ private Q_SLOTS:
         staleLock.close();
         QVERIFY(WriteSetting(QStringLiteral("Notepad"), QStringLiteral("1")).Ok());
         QVERIFY(!QFile::exists(leftover));
+        for (const QString &file : lookAlikes)
+            QVERIFY2(QFile::exists(file), qPrintable(file));
         const QVariantMap stored = storedOnDisk();
         QCOMPARE(stored.value(QStringLiteral("PayPalUKRate")).toString(), inLocale(QStringLiteral("1.7")));
         QCOMPARE(stored.value(QStringLiteral("Notepad")).toString(), QStringLiteral("1"));
