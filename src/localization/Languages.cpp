@@ -185,7 +185,7 @@ void FindLanguageLibraries()
     libraries.clear();
     const QDir folder(LanguageLibraryFolder());
     const QFileInfoList files =
-        EntriesNamed(folder, QString(ExecutableName + QStringLiteral("Lang")), u".dll", QDir::Files, QDir::Name);
+        EntriesNamed(folder, QString(ExecutableName + QStringLiteral("Lang")), u".dll", QDir::Files);
     for (const QFileInfo &library : files) {
         const QString file = library.fileName();
         const QString path = folder.filePath(file);
