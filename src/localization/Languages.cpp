@@ -183,13 +183,11 @@ void FindLanguageLibraries()
 {
     QList<LanguageInfo> &libraries = LanguageLibraries();
     libraries.clear();
-    const QDir folder(LanguageLibraryFolder());
-    const QFileInfoList files =
-        EntriesNamed(folder, QString(ExecutableName + QStringLiteral("Lang")), u".dll", QDir::Files);
+    const QString start = ExecutableName + QStringLiteral("Lang");
+    const QFileInfoList files = EntriesNamed(QDir(LanguageLibraryFolder()), start, u".dll", QDir::Files);
     for (const QFileInfo &library : files) {
-        const QString file = library.fileName();
-        const QString path = folder.filePath(file);
-        const QString code = codeInFileName(file);
+        const QString path = library.filePath();
+        const QString code = codeInFileName(library.fileName());
         LanguageInfo entry;
         if (code.isEmpty()) {
             message(QStringLiteral("We could not determine the language code for the dll file called ") + path);

@@ -11,8 +11,6 @@
 class ApplicationStyle : public QProxyStyle
 {
 public:
-    ApplicationStyle() = default;
-
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override;
